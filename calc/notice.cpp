@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+#include "calc/notice.h"
+
+namespace calc {
+
+std::string prompt(const Notice& notice) {
+  std::string text(notice.chinese);
+  if (!notice.english.empty()) {
+    text += kCarriageReturn;
+    text += kDashRule;
+    text += kCarriageReturn;
+    text += notice.english;
+  }
+  return text;
+}
+
+}  // namespace calc

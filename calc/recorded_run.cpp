@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+#include "calc/recorded_run.h"
+
+#include <utility>
+
+#include "calc/command.h"
+#include "calc/host.h"
+
+namespace calc {
+namespace {
+
+class RecordingHost final : public Host {
+ public:
+  explicit RecordingHost(std::array<std::string, 4> texts) : texts_(std::move(texts)) {}
+
+  std::string text(TextBox box) const override { return texts_[static_cast<std::size_t>(box)]; }
+  void setText4(const std::string& text) override { text4() = text; }
+  void messageBox(const std::string& prompt, int style) override {
+    notices_.push_back({prompt, style, text4()});
+  }
+
+  std::string& text4() { return texts_.back(); }
+  std::vector<ShownNotice>& notices() { return notices_; }
+
+ private:
+  std::array<std::string, 4> texts_;
+  std::vector<ShownNotice> notices_;
+};
+
+}  // namespace
+
+RecordedRun recordRun(std::array<std::string, 4> texts, const NumberLocale& locale) {
+  RecordingHost host(std::move(texts));
+  std::optional<RuntimeError::Kind> error;
+  try {
+    Command1_Click(host, locale);
+  } catch (const RuntimeError& e) {
+    error = e.kind();
+  }
+  return {std::move(host.text4()), std::move(host.notices()), error};
+}
+
+}  // namespace calc

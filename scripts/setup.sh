@@ -1,0 +1,42 @@
+# SPDX-FileCopyrightText: 2026 Veskaro
+# SPDX-License-Identifier: MIT
+# Sourced by ./run and ./test: installs the Debian packages that are missing,
+# then configures and builds into build/.
+
+packages=(
+  build-essential cmake
+  libgtest-dev libbenchmark-dev nlohmann-json3-dev
+)
+
+install_missing() {
+  local missing=()
+  for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+
+  local as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      as_root=(sudo)
+    else
+      echo "Quorvel needs these Debian packages: ${missing[*]}" >&2
+      echo "Install them as root (apt-get install ${missing[*]}) and try again." >&2
+      exit 1
+    fi
+  fi
+  echo "Installing ${missing[*]}"
+  "${as_root[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"
+}
+
+build() {
+  cmake -S . -B build
+  cmake --build build --parallel "$(nproc)"
+}
+
+cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
+install_missing
+build

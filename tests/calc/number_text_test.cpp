@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+#include "calc/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <random>
+
+#include "calc/text_to_number.h"
+
+namespace calc {
+void PrintTo(const NumberLocale& locale, std::ostream* out) {
+  *out << '"' << locale.decimal << "\" \"" << locale.group << '"';
+}
+}  // namespace calc
+
+namespace {
+
+const calc::NumberLocale kPoint{".", ","};
+const calc::NumberLocale kComma{",", "."};
+
+struct Row {
+  const char* name;
+  double value;
+  const char* expected;
+};
+
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+
+class NumberText : public testing::TestWithParam<Row> {};
+
+TEST_P(NumberText, ShowsFifteenDigits) {
+  EXPECT_EQ(calc::numberText(GetParam().value, kPoint), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Taxes, NumberText,
+    testing::Values(Row{"Whole", 95, "95"}, Row{"Zero", 0, "0"}, Row{"MinusZero", -0.0, "0"},
+                    Row{"AllFractionDigits", 37.0368, "37.0368"}, Row{"BelowOne", 0.03, "0.03"},
+                    Row{"SmallestFixed", 0.0001, "0.0001"},
+                    Row{"FixedWithLeadingZeros", 0.00012345, "0.00012345"},
+                    Row{"JustBelowFixed", 0.000012345, "1.2345E-05"},
+                    Row{"SmallExponent", 3e-5, "3E-05"}, Row{"Negative", -2.5, "-2.5"},
+                    Row{"RoundedToFifteen", 0.1 + 0.2, "0.3"},
+                    Row{"JustAboveABound", 150.001 - 105, "45.001"},
+                    Row{"LargestFixed", 123456789012345, "123456789012345"},
+                    Row{"FifteenNines", 999999999999999, "999999999999999"},
+                    Row{"RoundsUpToExponentForm", 999999999999999.5, "1E+15"},
+                    Row{"ExponentForm", 1e15, "1E+15"},
+                    Row{"SixteenDigits", 1234567890123456, "1.23456789012346E+15"},
+                    Row{"TieToEvenDown", 1000000000000005, "1E+15"},
+                    Row{"TieToEvenUp", 1000000000000015, "1.00000000000002E+15"},
+                    Row{"MantissaKept", 4.5e299, "4.5E+299"},
+                    Row{"ThreeDigitExponent", 1e100, "1E+100"},
+                    Row{"Largest", std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+                    Row{"SmallestSubnormal", std::numeric_limits<double>::denorm_min(),
+                        "4.94065645841247E-324"}));
+
+TEST(NumberTextLocale, UsesTheDecimalSeparator) {
+  EXPECT_EQ(calc::numberText(0.03, kComma), "0,03");
+  EXPECT_EQ(calc::numberText(145.05, kComma), "145,05");
+  EXPECT_EQ(calc::numberText(4.5e299, kComma), "4,5E+299");
+  EXPECT_EQ(calc::numberText(6000, kComma), "6000");
+}
+
+// The value rounded to 15 significant digits, by the C library's own rounding.
+double roundedTo15(double value) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.14e", value);
+  return std::strtod(buffer, nullptr);
+}
+
+class NumberTextRoundTrip : public testing::TestWithParam<calc::NumberLocale> {};
+
+TEST_P(NumberTextRoundTrip, ReadsBackRoundedToFifteenDigits) {
+  std::mt19937_64 bits(20110901);
+  for (int i = 0; i < 20000; ++i) {
+    const double value = std::bit_cast<double>(bits());
+    if (!std::isfinite(value)) continue;
+    const std::string text = calc::numberText(value, GetParam());
+    const auto back = calc::fullTextConversion(text, GetParam());
+    ASSERT_TRUE(back) << text;
+    ASSERT_EQ(*back, roundedTo15(value)) << text;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, NumberTextRoundTrip, testing::Values(kPoint, kComma),
+                         [](const auto& info) { return info.index == 0 ? "Point" : "Comma"; });
+
+TEST(IntegerText, HasNoLeadingBlank) {
+  EXPECT_EQ(calc::integerText(0), "0");
+  EXPECT_EQ(calc::integerText(3500), "3500");
+  EXPECT_EQ(calc::integerText(-32768), "-32768");
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "calc/number_locale.h"
+#include "tools/json_line.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: quorvel-calc [--decimal D] [--group G]\n"
+    "\n"
+    "Reads one JSON object a line from standard input, with the texts of the\n"
+    "entries \"Text1\" (income), \"Text2\" (insurance), \"Text3\" (exemption) and\n"
+    "\"Text4\" (result); an absent entry holds what the window starts with.\n"
+    "Clicks the calculate button once per line and writes one JSON line:\n"
+    "  {\"Text4\": ..., \"notices\": [...], \"error\": null or {...}}\n"
+    "\n"
+    "  --decimal D  the locale's decimal separator (default \".\")\n"
+    "  --group G    the locale's group separator (default \",\"; \"\" for none)\n"
+    "  --help       show this text\n"
+    "\n"
+    "Exits 1 when a line was not a JSON object of strings, else 0.\n";
+
+[[noreturn]] void refuse(std::string_view why) {
+  std::cerr << "quorvel-calc: " << why << "\n\n" << kUsage;
+  std::exit(2);
+}
+
+calc::NumberLocale parseOptions(int argc, char** argv) {
+  calc::NumberLocale locale;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view option = argv[i];
+    if (option == "--help") {
+      std::cout << kUsage;
+      std::exit(0);
+    }
+    if (option != "--decimal" && option != "--group")
+      refuse("unknown option " + std::string(option));
+    if (i + 1 == argc) refuse(std::string(option) + " needs a value");
+    (option == "--decimal" ? locale.decimal : locale.group) = argv[++i];
+  }
+  if (locale.decimal.empty()) refuse("the decimal separator may not be empty");
+  if (locale.decimal == locale.group) refuse("the decimal and group separators must differ");
+  for (const std::string& separator : {locale.decimal, locale.group}) {
+    if (separator.find_first_of("0123456789+-eE") != std::string::npos) {
+      refuse("a separator may hold no digit, sign or exponent letter");
+    }
+  }
+  return locale;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const calc::NumberLocale locale = parseOptions(argc, argv);
+  std::ios::sync_with_stdio(false);
+  bool allGood = true;
+  for (std::string line; std::getline(std::cin, line);) {
+    if (driver::isBlankLine(line)) continue;
+    const driver::Answer answer = driver::answerLine(line, locale);
+    allGood = allGood && answer.good;
+    std::cout << answer.json << std::endl;
+  }
+  return allGood ? 0 : 1;
+}
