@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "app_info.h"
+
+namespace ui {
+
+enum class Kind { TextBox, CommandButton, ComboBox, Label, Line };
+
+// 宋体 in one of three settings; see kFaces.
+enum class Face { Window, Bold105, Bold9 };
+
+struct Rgb {
+  int red, green, blue;
+};
+
+// A label whose width is 0 takes the width of its caption.
+inline constexpr int kSizedToCaption = 0;
+
+struct Control {
+  std::string_view name;
+  Kind kind;
+  std::string_view caption = "";
+  int left = 0, top = 0, width = 0, height = 0;  // twips from the client area's corner
+  int tabIndex = 0;
+  Face face = Face::Window;
+  int maxLength = 0;      // characters a user can type; 0 for no limit of its own
+  bool centred = false;   // the setting that Text3 and Text4 share
+  bool readOnly = false;  // Text4 gets its text from the calculation alone
+  std::optional<Rgb> background = {}, foreground = {};  // else the platform's
+  std::string_view labelledBy = "";  // the caption that names an entry to a screen reader
+};
+
+// In the order the window creates them; an earlier control stands in front of
+// a later one, so Text4 covers the trailing space of Label4.
+inline constexpr std::array<Control, 23> kControls{{
+    {.name = "Text4", .kind = Kind::TextBox, .left = 6000, .top = 1440, .width = 1935,
+     .height = 375, .tabIndex = 5, .face = Face::Bold105, .centred = true, .readOnly = true,
+     .background = Rgb{255, 224, 192}, .foreground = Rgb{0, 128, 0}, .labelledBy = "Label4"},
+    {.name = "Command1", .kind = Kind::CommandButton, .caption = "计  算", .left = 6240,
+     .top = 240, .width = 1695, .height = 615, .tabIndex = 4, .face = Face::Bold105},
+    {.name = "Text3", .kind = Kind::TextBox, .left = 1680, .top = 1560, .width = 1575,
+     .height = 270, .tabIndex = 3, .maxLength = 4, .centred = true, .labelledBy = "Label2"},
+    {.name = "Text2", .kind = Kind::TextBox, .left = 1680, .top = 1080, .width = 1575,
+     .height = 270, .tabIndex = 2, .maxLength = 6, .labelledBy = "Label1"},
+    {.name = "Text1", .kind = Kind::TextBox, .left = 1080, .top = 600, .width = 2175,
+     .height = 270, .tabIndex = 1, .maxLength = 10, .labelledBy = "lbl_2"},
+    {.name = "Combo1", .kind = Kind::ComboBox, .caption = "工资、薪金所得", .left = 1080,
+     .top = 120, .width = 2175, .height = 300, .tabIndex = 6, .labelledBy = "lbl_1"},
+    {.name = "Label12", .kind = Kind::Label, .caption = "发布日期：2011-07-03", .left = 4800,
+     .top = 2280, .width = 1800, .height = 180, .tabIndex = 19},
+    {.name = "Line3", .kind = Kind::Line},
+    {.name = "Label11", .kind = Kind::Label, .caption = "E-mail: " QUORVEL_CONTACT_EMAIL,
+     .left = 1680, .top = 2280, .width = kSizedToCaption, .height = 180, .tabIndex = 18},
+    {.name = "Label10", .kind = Kind::Label, .caption = "作者：Veskaro", .left = 240,
+     .top = 2280, .width = kSizedToCaption, .height = 180, .tabIndex = 17},
+    {.name = "Label9", .kind = Kind::Label,
+     .caption = " 注：根据个税法规定，个人所得税免征额自2011年9月1日起由2000元提高到3500元。",
+     .left = 120, .top = 2640, .width = 7425, .height = 180, .tabIndex = 16,
+     .face = Face::Bold9},
+    {.name = "Label8", .kind = Kind::Label, .caption = "元", .left = 8040, .top = 1560,
+     .width = 180, .height = 180, .tabIndex = 15},
+    {.name = "Label7", .kind = Kind::Label, .caption = "元", .left = 3360, .top = 1680,
+     .width = 180, .height = 180, .tabIndex = 14},
+    {.name = "Label6", .kind = Kind::Label, .caption = "元", .left = 3360, .top = 1200,
+     .width = 180, .height = 180, .tabIndex = 13},
+    {.name = "Label5", .kind = Kind::Label, .caption = "元", .left = 3360, .top = 720,
+     .width = 180, .height = 180, .tabIndex = 12},
+    {.name = "Label4", .kind = Kind::Label, .caption = "您应交纳的个人所得税为： ", .left = 3840,
+     .top = 1560, .width = 2250, .height = 180, .tabIndex = 11},
+    {.name = "Line2", .kind = Kind::Line},
+    {.name = "Line1", .kind = Kind::Line},
+    {.name = "Label3", .kind = Kind::Label, .caption = "计算结果", .left = 3840, .top = 960,
+     .width = 720, .height = 180, .tabIndex = 10},
+    {.name = "Label2", .kind = Kind::Label, .caption = "免　　征　　额：", .left = 120,
+     .top = 1680, .width = 1440, .height = 180, .tabIndex = 9},
+    {.name = "Label1", .kind = Kind::Label, .caption = "各项社会保险费：", .left = 120,
+     .top = 1200, .width = 1440, .height = 180, .tabIndex = 8},
+    {.name = "lbl_2", .kind = Kind::Label, .caption = "收入金额：", .left = 120, .top = 720,
+     .width = 900, .height = 180, .tabIndex = 7},
+    {.name = "lbl_1", .kind = Kind::Label, .caption = "收入类型：", .left = 120, .top = 240,
+     .width = 900, .height = 180, .tabIndex = 0},
+}};
+
+struct Line {
+  std::string_view name;
+  int x1, y1, x2, y2;  // twips
+};
+
+inline constexpr std::array<Line, 3> kLines{{
+    {"Line1", 3720, 120, 3720, 1800},  // between the entries and the result
+    {"Line2", 3840, 1200, 7920, 1200},  // under the heading 计算结果
+    {"Line3", 120, 2040, 8280, 2040},   // above the footer
+}};
+
+struct FaceSetting {
+  double pointSize;
+  bool bold;
+};
+
+// In the order of Face.
+inline constexpr std::array<FaceSetting, 3> kFaces{{{9, false}, {10.5, true}, {9, true}}};
+
+// 宋体, or where the platform lacks it the closest Song face with GB2312 coverage.
+inline constexpr std::array<std::string_view, 5> kFamilies{
+    "SimSun", "宋体", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC"};
+
+inline constexpr std::string_view kCaption = "Quorvel version 0.3";
+inline constexpr int kClientWidth = 8310;  // twips
+inline constexpr int kClientHeight = 2985;
+
+}  // namespace ui

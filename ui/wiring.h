@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calc/number_locale.h"
+
+namespace ui {
+
+class frm_main;
+class WindowHost;
+
+// The one event with a procedure: Command1's click, also pressed by Enter.
+void wireEvents(frm_main& form, WindowHost& host, const calc::NumberLocale& locale);
+
+}  // namespace ui
