@@ -6,6 +6,9 @@
 packages=(
   build-essential cmake
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp
+  # the checks of the window under a real X server and of the version record
+  xvfb x11-utils xdotool imagemagick binutils-mingw-w64-i686
 )
 
 install_missing() {

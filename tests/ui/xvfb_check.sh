@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veskaro
+# SPDX-License-Identifier: MIT
+# Starts the program under a real X server and looks at its window as the
+# window manager and a user see it. Usage: xvfb_check.sh PROGRAM SCREENSHOT
+set -euo pipefail
+program=$1
+screenshot=$2
+work=$(mktemp -d)
+trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+Xvfb -displayfd 3 -screen 0 800x400x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+
+"$program" 2>"$work/app.log" &
+app=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorvel version 0\.3$' | head -1)
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+[ "$(xprop -id "$window" _NET_WM_NAME)" = '_NET_WM_NAME(UTF8_STRING) = "Quorvel version 0.3"' ] ||
+  fail "caption: $(xprop -id "$window" _NET_WM_NAME)"
+size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+[ "$size" = 554x199 ] || fail "client area is $size"
+
+sleep 0.3  # let the first paint finish
+import -window "$window" "$screenshot"
+pixel() { convert "$screenshot" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}'; }
+# The three lines: the vertical rule, the rule under the heading, the footer rule.
+for point in "248 8" "248 120" "256 80" "528 80" "8 136" "552 136"; do
+  [ "$(pixel $point)" = "#000000" ] || fail "no line at $point: $(pixel $point)"
+done
+[ "$(pixel 249 60)" != "#000000" ] || fail "the vertical rule is wider than a pixel"
+[ "$(pixel 405 100)" = "#FFE0C0" ] || fail "Text4's background is $(pixel 405 100)"
+text4=$(convert "$screenshot" -crop 129x25+400+96 -depth 8 txt:-)
+grep -q '#008000' <<<"$text4" || fail "Text4 shows no text in dark green"
+kill -0 "$app" || fail "the program ended: $(cat "$work/app.log")"
+echo "window mapped, 554x199, lines and Text4 in place; screenshot in $screenshot"
