@@ -55,12 +55,14 @@ QImage render(int size) {
 QByteArray svg() {
   const double side = kArt - 2 * kTileInset;
   QString text =
-      QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"48\" height=\"48\" "
-                     "viewBox=\"0 0 48 48\">\n") +
-      QString::asprintf("  <rect x=\"%g\" y=\"%g\" width=\"%g\" height=\"%g\" rx=\"%g\" "
-                        "fill=\"#%06X\" stroke=\"#%06X\" stroke-width=\"%g\"/>\n",
-                        kTileInset, kTileInset, side, side, kTileRadius, kTile & 0xFFFFFF,
-                        kTileEdge & 0xFFFFFF, kEdgeWidth) +
+      QStringLiteral(
+          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"48\" height=\"48\" "
+          "viewBox=\"0 0 48 48\">\n") +
+      QString::asprintf(
+          "  <rect x=\"%g\" y=\"%g\" width=\"%g\" height=\"%g\" rx=\"%g\" "
+          "fill=\"#%06X\" stroke=\"#%06X\" stroke-width=\"%g\"/>\n",
+          kTileInset, kTileInset, side, side, kTileRadius, kTile & 0xFFFFFF, kTileEdge & 0xFFFFFF,
+          kEdgeWidth) +
       QString::asprintf("  <g stroke=\"#%06X\" stroke-width=\"%g\" stroke-linecap=\"round\">\n",
                         kSign & 0xFFFFFF, kStrokeWidth);
   for (const Stroke& s : kStrokes) {

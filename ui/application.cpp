@@ -13,7 +13,8 @@ namespace ui {
 
 void setUpApplication(QApplication& app) {
   // The display name stays unset: on X11 the toolkit would append it to the caption.
-  app.setApplicationName(QString::fromUtf8(kAppName.data(), static_cast<qsizetype>(kAppName.size())));
+  app.setApplicationName(
+      QString::fromUtf8(kAppName.data(), static_cast<qsizetype>(kAppName.size())));
   const QLocale chinese(QLocale::Chinese, QLocale::China);
   QLocale::setDefault(chinese);
   auto* translator = new QTranslator(&app);

@@ -37,7 +37,8 @@ struct Control {
 };
 
 // In the order the window creates them; an earlier control stands in front of
-// a later one, so Text4 covers the trailing space of Label4.
+// a later one, so Text4 covers the trailing space of Label4. Kept as a table.
+// clang-format off
 inline constexpr std::array<Control, 23> kControls{{
     {.name = "Text4", .kind = Kind::TextBox, .left = 6000, .top = 1440, .width = 1935,
      .height = 375, .tabIndex = 5, .face = Face::Bold105, .centred = true, .readOnly = true,
@@ -86,6 +87,7 @@ inline constexpr std::array<Control, 23> kControls{{
     {.name = "lbl_1", .kind = Kind::Label, .caption = "收入类型：", .left = 120, .top = 240,
      .width = 900, .height = 180, .tabIndex = 0},
 }};
+// clang-format on
 
 struct Line {
   std::string_view name;
@@ -93,7 +95,7 @@ struct Line {
 };
 
 inline constexpr std::array<Line, 3> kLines{{
-    {"Line1", 3720, 120, 3720, 1800},  // between the entries and the result
+    {"Line1", 3720, 120, 3720, 1800},   // between the entries and the result
     {"Line2", 3840, 1200, 7920, 1200},  // under the heading 计算结果
     {"Line3", 120, 2040, 8280, 2040},   // above the footer
 }};
@@ -107,8 +109,8 @@ struct FaceSetting {
 inline constexpr std::array<FaceSetting, 3> kFaces{{{9, false}, {10.5, true}, {9, true}}};
 
 // 宋体, or where the platform lacks it the closest Song face with GB2312 coverage.
-inline constexpr std::array<std::string_view, 5> kFamilies{
-    "SimSun", "宋体", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC"};
+inline constexpr std::array<std::string_view, 5> kFamilies{"SimSun", "宋体", "AR PL SungtiL GB",
+                                                           "AR PL UMing CN", "Noto Serif CJK SC"};
 
 inline constexpr std::string_view kCaption = "Quorvel version 0.3";
 inline constexpr int kClientWidth = 8310;  // twips

@@ -173,7 +173,8 @@ TEST(VersionRecord, IconGroupOneHoldsTheIconFile) {
                            group.begin() + static_cast<std::ptrdiff_t>(entry + 12),
                            kIco.begin() + static_cast<std::ptrdiff_t>(fileEntry)));
     const auto offset = static_cast<std::ptrdiff_t>(dword(kIco, fileEntry + 12));
-    const Bytes fileImage(kIco.begin() + offset, kIco.begin() + offset + dword(kIco, fileEntry + 8));
+    const Bytes fileImage(kIco.begin() + offset,
+                          kIco.begin() + offset + dword(kIco, fileEntry + 8));
     EXPECT_EQ(all.at({kIcon, word(group, entry + 12)}), fileImage);
   }
 }

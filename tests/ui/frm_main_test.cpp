@@ -79,10 +79,10 @@ void FrmMainTest::controls() {
   QCOMPARE(widget->geometry(), geometry);
   QCOMPARE(widget->font().pointSizeF(), pointSize);
   QCOMPARE(widget->font().bold(), bold);
-  QVERIFY2(QStringList({"SimSun", "宋体", "AR PL SungtiL GB", "AR PL UMing CN",
-                        "Noto Serif CJK SC"})
-               .contains(QFontInfo(widget->font()).family()),
-           qPrintable(QFontInfo(widget->font()).family()));
+  QVERIFY2(
+      QStringList({"SimSun", "宋体", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC"})
+          .contains(QFontInfo(widget->font()).family()),
+      qPrintable(QFontInfo(widget->font()).family()));
 
   if (const auto* label = qobject_cast<const QLabel*>(widget)) {
     QCOMPARE(label->text(), caption);
@@ -113,6 +113,10 @@ void FrmMainTest::window() {
   QCOMPARE(form_.maximumSize(), QSize(554, 199));
   QVERIFY(!(form_.windowFlags() & Qt::WindowMaximizeButtonHint));
   QCOMPARE(form_.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 20);
+  // Text4 stands in front of the trailing space of Label4.
+  const QObjectList stack = form_.children();
+  QVERIFY(stack.indexOf(form_.textBox(calc::TextBox::Text4)) >
+          stack.indexOf(form_.findChild<QLabel*>("Label4")));
   const QList<QSize> iconSizes = form_.windowIcon().availableSizes();
   for (const int size : {16, 24, 32, 48}) QVERIFY(iconSizes.contains(QSize(size, size)));
   QCOMPARE(form_.textBox(calc::TextBox::Text1)->accessibleName(), QString("收入金额"));

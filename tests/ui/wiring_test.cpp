@@ -49,7 +49,8 @@ struct Program {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (box == nullptr) return;
       seen.append({box->windowTitle(), box->text(), form.textBox(TextBox::Text4)->text(),
-                   box->button(QMessageBox::Ok)->text(), box->icon(), box->standardButtons(), box->textFormat()});
+                   box->button(QMessageBox::Ok)->text(), box->icon(), box->standardButtons(),
+                   box->textFormat()});
       box->button(QMessageBox::Ok)->click();
     });
     closer.start(5);
@@ -57,7 +58,9 @@ struct Program {
     return seen;
   }
 
-  QList<Seen> click() { return answer([this] { form.command1()->click(); }); }
+  QList<Seen> click() {
+    return answer([this] { form.command1()->click(); });
+  }
 };
 
 const QString kRule = "\n-----------------------\n";
@@ -83,16 +86,25 @@ void WiringTest::notices_data() {
   QTest::addColumn<QString>("insurance");
   QTest::addColumn<QString>("exemption");
   QTest::addColumn<QString>("prompt");
-  QTest::newRow("start-up entries") << "" << "0" << "3500"
-                                    << "您输入的不是数字！" + kRule +
-                                           "Error: Check your input is not a number";
-  QTest::newRow("zero income") << "0" << "0" << "3500"
-                               << "您没有收入计算什么个税？请输入收入。" + kRule + "Error: Pay is zero";
+  QTest::newRow("start-up entries")
+      << ""
+      << "0"
+      << "3500"
+      << "您输入的不是数字！" + kRule + "Error: Check your input is not a number";
+  QTest::newRow("zero income") << "0"
+                               << "0"
+                               << "3500"
+                               << "您没有收入计算什么个税？请输入收入。" + kRule +
+                                      "Error: Pay is zero";
   QTest::newRow("insurance above income")
-      << "5000" << "6000" << "3500"
+      << "5000"
+      << "6000"
+      << "3500"
       << "你的保险费用这么多啊！您被您的公司骗了！？" + kRule + "Error: Insurance Than Pay";
   QTest::newRow("exemption below 1999")
-      << "5000" << "0" << "1998"
+      << "5000"
+      << "0"
+      << "1998"
       << "免征额太小了，你输入错误吧?早就调到3500了?" + kRule + "Error: Taxation Point Less 1999";
 }
 
@@ -164,8 +176,8 @@ void WiringTest::enterPressesTheButton() {
   program.answer([&] { QTest::keyClick(program.form.textBox(TextBox::Text1), Qt::Key_Return); });
   QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("145"));
   program.type(TextBox::Text1, "");
-  const QList<Seen> seen = program.answer(
-      [&] { QTest::keyClick(program.form.textBox(TextBox::Text3), Qt::Key_Enter); });
+  const QList<Seen> seen =
+      program.answer([&] { QTest::keyClick(program.form.textBox(TextBox::Text3), Qt::Key_Enter); });
   QCOMPARE(seen.size(), 1);
 }
 
