@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp
   # the checks of the window under a real X server and of the version record
   xvfb x11-utils xdotool imagemagick binutils-mingw-w64-i686
+  # making and checking the Debian package
+  dpkg-dev file desktop-file-utils appstream
 )
 
 install_missing() {

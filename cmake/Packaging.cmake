@@ -1,0 +1,28 @@
+# SPDX-FileCopyrightText: 2026 Veskaro
+# SPDX-License-Identifier: MIT
+# The Debian package: cmake --build build --target package, or ./package.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quorvel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR Veskaro)
+set(CPACK_PACKAGE_CONTACT "Veskaro <${QUORVEL_CONTACT_EMAIL}>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator of individual income tax on monthly wages")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Quorvel works out the Chinese individual income tax on monthly wages and\n"
+  "salaries, by the schedule in force from 1 September 2011: seven brackets\n"
+  "from 3% to 45% with quick deductions, after a monthly exemption of 3500\n"
+  "yuan. Its window is in Simplified Chinese.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.com/quorvel)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackProjectConfig.cmake)
+# What no shared library names: the Song face of the window and the toolkit's
+# Chinese texts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-gbsn00lp, qt6-translations-l10n")
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME} RENAME copyright)
+include(CPack)
