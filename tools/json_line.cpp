@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <istream>
+#include <ostream>
 #include <nlohmann/json.hpp>
 
 #include "calc/recorded_run.h"
@@ -13,6 +15,11 @@ namespace driver {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+struct Answer {
+  std::string json;  // one compact line, without its line feed
+  bool good;         // false for a line that is no JSON object of strings
+};
 
 constexpr std::array<std::string_view, 4> kKeys{"Text1", "Text2", "Text3", "Text4"};
 
@@ -28,8 +35,6 @@ std::string dump(const Json& json) {
 Answer badInput(const std::string& message) {
   return {dump({{"error", {{"kind", "bad-input"}, {"message", message}}}}), false};
 }
-
-}  // namespace
 
 Answer answerLine(std::string_view line, const calc::NumberLocale& locale) {
   Json input;
@@ -61,8 +66,17 @@ Answer answerLine(std::string_view line, const calc::NumberLocale& locale) {
   return {dump({{"Text4", run.text4}, {"notices", notices}, {"error", error}}), true};
 }
 
-bool isBlankLine(std::string_view line) {
-  return line.find_first_not_of(" \t\r") == std::string_view::npos;
+}  // namespace
+
+bool answerLines(std::istream& in, std::ostream& out, const calc::NumberLocale& locale) {
+  bool allGood = true;
+  for (std::string line; std::getline(in, line);) {
+    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank
+    const Answer answer = answerLine(line, locale);
+    allGood = allGood && answer.good;
+    out << answer.json << std::endl;  // a caller at a pipe sees each answer at once
+  }
+  return allGood;
 }
 
 }  // namespace driver

@@ -2,22 +2,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <string>
-#include <string_view>
+#include <iosfwd>
 
 #include "calc/number_locale.h"
 
 namespace driver {
 
-struct Answer {
-  std::string json;  // one compact line, without its line feed
-  bool good;         // false for a line that is no JSON object of strings
-};
-
-// One click of the calculate button for one input line of the driver.
-Answer answerLine(std::string_view line, const calc::NumberLocale& locale);
-
-// Whether the driver skips the line.
-bool isBlankLine(std::string_view line);
+// Clicks the calculate button once for every line of the input that is not
+// blank, and answers each with one compact JSON line. False when a line was no
+// JSON object of strings.
+bool answerLines(std::istream& in, std::ostream& out, const calc::NumberLocale& locale);
 
 }  // namespace driver

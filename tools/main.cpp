@@ -58,12 +58,5 @@ calc::NumberLocale parseOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
   const calc::NumberLocale locale = parseOptions(argc, argv);
   std::ios::sync_with_stdio(false);
-  bool allGood = true;
-  for (std::string line; std::getline(std::cin, line);) {
-    if (driver::isBlankLine(line)) continue;
-    const driver::Answer answer = driver::answerLine(line, locale);
-    allGood = allGood && answer.good;
-    std::cout << answer.json << std::endl;
-  }
-  return allGood ? 0 : 1;
+  return driver::answerLines(std::cin, std::cout, locale) ? 0 : 1;
 }

@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+// Hostile entries through build/bin/quorvel-calc: every line is answered, and
+// none crashes the driver or changes Text4 behind the user's back.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Json = nlohmann::json;
+
+struct Row {
+  std::string name;
+  std::string line;
+  std::string outcome;  // "not a number", "floating-point" or "bad-input"
+};
+
+std::string entries(const std::string& income, const std::string& insurance = "0") {
+  return Json{{"Text1", income}, {"Text2", insurance}, {"Text4", "95"}}.dump();
+}
+
+const std::string kMegabyte(1 << 20, '8');
+
+const std::vector<Row> kRows{
+    {"MegabyteOfDigits", entries(kMegabyte), "not a number"},
+    {"MegabyteOfLetters", entries("6000", std::string(1 << 20, 'x')), "not a number"},
+    {"EmbeddedNul", entries(std::string("60\0" "00", 5)), "not a number"},
+    {"InvalidUtf8", "{\"Text1\":\"60\xff\"}", "bad-input"},
+    {"LoneSurrogateEscape", R"({"Text1":"\ud800"})", "bad-input"},
+    {"RightToLeftMark", entries("\u200F6000"), "not a number"},
+    {"CombiningMark", entries("6\u03010"), "not a number"},
+    {"Emoji", entries("💰6000"), "not a number"},
+    {"LargestDifference", entries("1e308", "-1e308"), "floating-point"},
+    {"BeyondRange", entries("1e999"), "not a number"},
+    {"MegabyteKey", "{\"" + kMegabyte + "\":\"1\"}", "bad-input"},
+    {"DeepNesting", std::string(100000, '[') + std::string(100000, ']'), "bad-input"},
+};
+
+std::vector<Json> runDriver(const std::vector<Row>& rows, int& status) {
+  const std::string in = testing::TempDir() + "hostile.jsonl";
+  const std::string out = testing::TempDir() + "hostile.out";
+  {
+    std::ofstream file(in, std::ios::binary);
+    for (const Row& row : rows) file << row.line << '\n';
+  }
+  status = std::system(("'" QUORVEL_CALC "' <'" + in + "' >'" + out + "'").c_str());
+  std::ifstream answers(out, std::ios::binary);
+  std::vector<Json> parsed;
+  for (std::string line; std::getline(answers, line);) parsed.push_back(Json::parse(line));
+  return parsed;
+}
+
+TEST(DriverHostileInput, AnswersEveryLine) {
+  int status = 0;
+  const std::vector<Json> answers = runDriver(kRows, status);
+  EXPECT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);  // some lines were bad input
+  ASSERT_EQ(answers.size(), kRows.size());
+  for (std::size_t i = 0; i < kRows.size(); ++i) {
+    SCOPED_TRACE(kRows[i].name);
+    const Json& answer = answers[i];
+    if (kRows[i].outcome == "bad-input") {
+      EXPECT_EQ(answer["error"]["kind"], "bad-input");
+      continue;
+    }
+    EXPECT_EQ(answer["Text4"], "95");  // kept, as after every refusal
+    if (kRows[i].outcome == "not a number") {
+      ASSERT_EQ(answer["notices"].size(), 1u);
+      EXPECT_EQ(answer["notices"][0]["prompt"].get<std::string>().substr(0, 27),
+                "您输入的不是数字！");
+      EXPECT_TRUE(answer["error"].is_null());
+    } else {
+      EXPECT_TRUE(answer["notices"].empty());
+      EXPECT_EQ(answer["error"]["kind"], kRows[i].outcome);
+    }
+  }
+}
+
+}  // namespace
