@@ -12,7 +12,7 @@ std::string numberText(double value, const NumberLocale& locale) {
 
   // 15 significant digits, correctly rounded on the exact binary value.
   char buffer[32];
-  const auto end =
+  auto* const end =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
   const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
   const bool negative = scientific.front() == '-';

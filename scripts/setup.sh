@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-# Sourced by ./run and ./test: installs the Debian packages that are missing,
-# then configures and builds into build/.
+# Sourced by ./run, ./test and ./package: installs the Debian packages that are
+# missing, and says how to configure and build a tree.
 
 packages=(
   build-essential cmake
@@ -11,6 +11,8 @@ packages=(
   xvfb x11-utils xdotool imagemagick binutils-mingw-w64-i686
   # making and checking the Debian package
   dpkg-dev file desktop-file-utils appstream
+  # fuzzing, static analysis and the start-up benchmark
+  clang-14 libclang-rt-14-dev clang-tidy valgrind libxcb1-dev
 )
 
 install_missing() {
@@ -37,11 +39,13 @@ install_missing() {
     "${missing[@]}"
 }
 
+# build DIR [CMAKE_OPTION...]
 build() {
-  cmake -S . -B build
-  cmake --build build --parallel "$(nproc)"
+  local tree=$1
+  shift
+  cmake -S . -B "$tree" "$@"
+  cmake --build "$tree" --parallel "$(nproc)"
 }
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 install_missing
-build

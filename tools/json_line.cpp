@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <istream>
-#include <ostream>
 #include <nlohmann/json.hpp>
+#include <ostream>
 
 #include "calc/recorded_run.h"
 #include "calc/start_texts.h"
@@ -40,14 +40,14 @@ Answer answerLine(std::string_view line, const calc::NumberLocale& locale) {
   Json input;
   try {
     input = Json::parse(line);
-  } catch (const Json::parse_error& e) {
+  } catch (const Json::exception& e) {  // a syntax error, or a number beyond range
     return badInput(e.what());
   }
   if (!input.is_object()) return badInput("the line is not a JSON object");
 
   std::array<std::string, 4> texts = calc::startTexts();
   for (const auto& [key, value] : input.items()) {
-    const auto slot = std::find(kKeys.begin(), kKeys.end(), key);
+    const auto* slot = std::find(kKeys.begin(), kKeys.end(), key);
     if (slot == kKeys.end()) return badInput("unknown key \"" + key + "\"");
     if (!value.is_string()) return badInput("the value of \"" + key + "\" is not a string");
     texts[static_cast<std::size_t>(slot - kKeys.begin())] = value.get<std::string>();

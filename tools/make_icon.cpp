@@ -160,7 +160,8 @@ QByteArray dib(const QImage& image, int depth) {
 }
 
 QByteArray icoFile() {
-  QByteArray directory, images;
+  QByteArray directory;
+  QByteArray images;
   put<std::uint16_t>(directory, 0);
   put<std::uint16_t>(directory, 1);
   put<std::uint16_t>(directory, kDepths.size() * kSizes.size());

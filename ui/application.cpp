@@ -8,13 +8,13 @@
 #include <QTranslator>
 
 #include "app_info.h"
+#include "ui/to_qstring.h"
 
 namespace ui {
 
 void setUpApplication(QApplication& app) {
   // The display name stays unset: on X11 the toolkit would append it to the caption.
-  app.setApplicationName(
-      QString::fromUtf8(kAppName.data(), static_cast<qsizetype>(kAppName.size())));
+  QApplication::setApplicationName(toQString(kAppName));
   const QLocale chinese(QLocale::Chinese, QLocale::China);
   QLocale::setDefault(chinese);
   auto* translator = new QTranslator(&app);

@@ -25,7 +25,7 @@ inline constexpr int kSizedToCaption = 0;
 struct Control {
   std::string_view name;
   Kind kind;
-  std::string_view caption = "";
+  std::string_view caption{};
   int left = 0, top = 0, width = 0, height = 0;  // twips from the client area's corner
   int tabIndex = 0;
   Face face = Face::Window;
@@ -33,7 +33,7 @@ struct Control {
   bool centred = false;   // the setting that Text3 and Text4 share
   bool readOnly = false;  // Text4 gets its text from the calculation alone
   std::optional<Rgb> background = {}, foreground = {};  // else the platform's
-  std::string_view labelledBy = "";  // the caption that names an entry to a screen reader
+  std::string_view labelledBy{};  // the caption that names an entry to a screen reader
 };
 
 // In the order the window creates them; an earlier control stands in front of

@@ -14,18 +14,15 @@
 #include <map>
 
 #include "ui/controls.h"
+#include "ui/to_qstring.h"
 #include "ui/twips.h"
 
 namespace ui {
 namespace {
 
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QFont fontOf(Face face) {
   QStringList families;
-  for (const std::string_view family : kFamilies) families << qs(family);
+  for (const std::string_view family : kFamilies) families << toQString(family);
   const FaceSetting& setting = kFaces[static_cast<std::size_t>(face)];
   QFont font;
   font.setFamilies(families);
@@ -34,13 +31,13 @@ QFont fontOf(Face face) {
   return font;
 }
 
-QColor colorOf(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor colorOf(const Rgb& rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
 // A caption read aloud: no colon, no padding ("免　　征　　额：" is 免征额).
 QString spokenCaption(std::string_view labelName) {
-  const auto label = std::find_if(kControls.begin(), kControls.end(),
-                                  [&](const Control& c) { return c.name == labelName; });
-  QString caption = qs(label->caption);
+  const auto* label = std::find_if(kControls.begin(), kControls.end(),
+                                   [&](const Control& c) { return c.name == labelName; });
+  QString caption = toQString(label->caption);
   caption.remove(QChar(0xFF1A)).remove(QChar(0x3000));
   return caption.trimmed();
 }
@@ -55,15 +52,15 @@ QWidget* makeWidget(const Control& control, QWidget* parent) {
       return box;
     }
     case Kind::CommandButton:
-      return new QPushButton(qs(control.caption), parent);
+      return new QPushButton(toQString(control.caption), parent);
     case Kind::ComboBox: {
       auto* combo = new QComboBox(parent);
       combo->setEditable(true);
-      combo->setEditText(qs(control.caption));
+      combo->setEditText(toQString(control.caption));
       return combo;
     }
     case Kind::Label: {
-      auto* label = new QLabel(qs(control.caption), parent);
+      auto* label = new QLabel(toQString(control.caption), parent);
       label->setTextFormat(Qt::PlainText);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       return label;
@@ -80,7 +77,7 @@ frm_main::frm_main(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
-  setWindowTitle(qs(kCaption));
+  setWindowTitle(toQString(kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/quorvel.ico")));
   setFont(fontOf(Face::Window));
   setFixedSize(toPixelsX(kClientWidth), toPixelsY(kClientHeight));
@@ -89,10 +86,10 @@ frm_main::frm_main(QWidget* parent)
   for (const Control& control : kControls) {
     QWidget* widget = makeWidget(control, this);
     if (widget == nullptr) continue;
-    widget->setObjectName(qs(control.name));
+    widget->setObjectName(toQString(control.name));
     widget->setFont(fontOf(control.face));
     const int width = control.width == kSizedToCaption
-                          ? widget->fontMetrics().horizontalAdvance(qs(control.caption))
+                          ? widget->fontMetrics().horizontalAdvance(toQString(control.caption))
                           : toPixelsX(control.width);
     widget->setGeometry(toPixelsX(control.left), toPixelsY(control.top), width,
                         toPixelsY(control.height));
@@ -119,7 +116,7 @@ QLineEdit* frm_main::textBox(calc::TextBox box) const {
 
 QPushButton* frm_main::command1() const { return findChild<QPushButton*>("Command1"); }
 
-void frm_main::paintEvent(QPaintEvent*) {
+void frm_main::paintEvent(QPaintEvent* /*event*/) {
   // The painter starts with the default pen: the palette's text colour, one pixel.
   QPainter painter(this);
   for (const Line& line : kLines) {

@@ -8,6 +8,7 @@
 #include "app_info.h"
 #include "calc/notice.h"
 #include "ui/frm_main.h"
+#include "ui/to_qstring.h"
 
 namespace ui {
 
@@ -21,8 +22,7 @@ void WindowHost::setText4(const std::string& text) {
 
 void WindowHost::messageBox(const std::string& prompt, int /*style: always OK only*/) {
   // Plain text, so a prompt can never be read as markup; each CR breaks a line.
-  QMessageBox box(QMessageBox::NoIcon,
-                  QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size())),
+  QMessageBox box(QMessageBox::NoIcon, toQString(kAppTitle),
                   QString::fromStdString(prompt).replace(QChar(calc::kCarriageReturn), '\n'),
                   QMessageBox::Ok, &form_);
   box.setTextFormat(Qt::PlainText);

@@ -81,7 +81,7 @@ class NumberTextRoundTrip : public testing::TestWithParam<calc::NumberLocale> {}
 TEST_P(NumberTextRoundTrip, ReadsBackRoundedToFifteenDigits) {
   std::mt19937_64 bits(20110901);
   for (int i = 0; i < 20000; ++i) {
-    const double value = std::bit_cast<double>(bits());
+    const auto value = std::bit_cast<double>(bits());
     if (!std::isfinite(value)) continue;
     const std::string text = calc::numberText(value, GetParam());
     const auto back = calc::fullTextConversion(text, GetParam());

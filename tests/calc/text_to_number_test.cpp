@@ -91,6 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"BeyondRange", "1e999", kComma, kRefused},
         Row{"BeyondRangeNegative", "-1e999", kComma, kRefused},
         Row{"JustBeyondLargest", "1.7976931348623159e308", kComma, kRefused},
+        // The largest double shown in 15 digits lies beyond it.
+        Row{"LargestShownInFifteenDigits", "1.79769313486232E+308", kComma, kRefused},
         Row{"EmbeddedNul",
             std::string("12\0"
                         "3",

@@ -30,7 +30,11 @@ const std::string kMegabyte(1 << 20, '8');
 const std::vector<Row> kRows{
     {"MegabyteOfDigits", entries(kMegabyte), "not a number"},
     {"MegabyteOfLetters", entries("6000", std::string(1 << 20, 'x')), "not a number"},
-    {"EmbeddedNul", entries(std::string("60\0" "00", 5)), "not a number"},
+    {"EmbeddedNul",
+     entries(std::string("60\0"
+                         "00",
+                         5)),
+     "not a number"},
     {"InvalidUtf8", "{\"Text1\":\"60\xff\"}", "bad-input"},
     {"LoneSurrogateEscape", R"({"Text1":"\ud800"})", "bad-input"},
     {"RightToLeftMark", entries("\u200F6000"), "not a number"},
@@ -38,7 +42,7 @@ const std::vector<Row> kRows{
     {"Emoji", entries("💰6000"), "not a number"},
     {"LargestDifference", entries("1e308", "-1e308"), "floating-point"},
     {"BeyondRange", entries("1e999"), "not a number"},
-    {"MegabyteKey", "{\"" + kMegabyte + "\":\"1\"}", "bad-input"},
+    {"MegabyteKey", R"({")" + kMegabyte + R"(":"1"})", "bad-input"},
     {"DeepNesting", std::string(100000, '[') + std::string(100000, ']'), "bad-input"},
 };
 

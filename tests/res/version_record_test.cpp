@@ -19,7 +19,7 @@ using Bytes = std::vector<unsigned char>;
 
 Bytes readFile(const char* path) {
   std::ifstream file(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(file), {});
+  return {std::istreambuf_iterator<char>(file), {}};
 }
 
 std::uint32_t word(const Bytes& b, std::size_t at) { return b.at(at) | b.at(at + 1) << 8; }

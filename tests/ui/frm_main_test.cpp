@@ -30,7 +30,7 @@ class FrmMainTest : public QObject {
   void focusOpensInText1();
   void linesAndResultColours();
 
- private:
+ private:  // NOLINT(readability-redundant-access-specifiers): ends the slots for moc
   frm_main form_;
 };
 
@@ -164,7 +164,7 @@ void FrmMainTest::tabOrder() {
   QStringList chain;
   QWidget* widget = form_.textBox(calc::TextBox::Text1);
   do {
-    if (widget->parentWidget() == &form_ && (widget->focusPolicy() & Qt::TabFocus)) {
+    if (widget->parentWidget() == &form_ && (widget->focusPolicy() & Qt::TabFocus) != 0) {
       chain << widget->objectName();
     }
     widget = widget->nextInFocusChain();

@@ -36,13 +36,13 @@ struct Program {
     ui::wireEvents(form, host, calc::NumberLocale{});
   }
 
-  void type(TextBox box, const QString& text) {
+  void type(TextBox box, const QString& text) const {
     form.textBox(box)->clear();
     QTest::keyClicks(form.textBox(box), text);
   }
 
   // Runs the action, answering each message box it opens with OK.
-  QList<Seen> answer(const std::function<void()>& action) {
+  QList<Seen> answer(const std::function<void()>& action) const {
     QList<Seen> seen;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
