@@ -12,7 +12,7 @@ packages=(
   # making and checking the Debian package
   dpkg-dev file desktop-file-utils appstream
   # fuzzing, static analysis and the start-up benchmark
-  clang-14 libclang-rt-14-dev clang-tidy valgrind libxcb1-dev
+  clang-14 libclang-rt-14-dev clang-tidy valgrind pkgconf libxcb1-dev
 )
 
 install_missing() {

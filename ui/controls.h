@@ -112,6 +112,9 @@ inline constexpr std::array<FaceSetting, 3> kFaces{{{9, false}, {10.5, true}, {9
 inline constexpr std::array<std::string_view, 5> kFamilies{"SimSun", "宋体", "AR PL SungtiL GB",
                                                            "AR PL UMing CN", "Noto Serif CJK SC"};
 
+// The sizes of the window's icon, in pixels.
+inline constexpr std::array<int, 4> kIconSizes{48, 32, 24, 16};
+
 inline constexpr std::string_view kCaption = "Quorvel version 0.3";
 inline constexpr int kClientWidth = 8310;  // twips
 inline constexpr int kClientHeight = 2985;

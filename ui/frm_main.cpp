@@ -5,30 +5,32 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QStringList>
 #include <algorithm>
 #include <map>
 
 #include "ui/controls.h"
+#include "ui/face.h"
 #include "ui/to_qstring.h"
 #include "ui/twips.h"
 
 namespace ui {
 namespace {
 
-QFont fontOf(Face face) {
-  QStringList families;
-  for (const std::string_view family : kFamilies) families << toQString(family);
-  const FaceSetting& setting = kFaces[static_cast<std::size_t>(face)];
-  QFont font;
-  font.setFamilies(families);
-  font.setPointSizeF(setting.pointSize);
-  font.setBold(setting.bold);
-  return font;
+// The 32-bit images of the program's icon, the only ones a window shows. Read
+// as PNG outright: guessing the format would load every image plugin.
+QIcon programIcon() {
+  QIcon icon;
+  for (const int size : kIconSizes) {
+    QImageReader reader(QStringLiteral(":/quorvel-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
+  return icon;
 }
 
 QColor colorOf(const Rgb& rgb) { return {rgb.red, rgb.green, rgb.blue}; }
@@ -78,7 +80,7 @@ frm_main::frm_main(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
   setWindowTitle(toQString(kCaption));
-  setWindowIcon(QIcon(QStringLiteral(":/quorvel.ico")));
+  setWindowIcon(programIcon());
   setFont(fontOf(Face::Window));
   setFixedSize(toPixelsX(kClientWidth), toPixelsY(kClientHeight));
 
@@ -87,7 +89,8 @@ frm_main::frm_main(QWidget* parent)
     QWidget* widget = makeWidget(control, this);
     if (widget == nullptr) continue;
     widget->setObjectName(toQString(control.name));
-    widget->setFont(fontOf(control.face));
+    // A control in the window's face inherits it; setting it again would lay out its text anew.
+    if (control.face != Face::Window) widget->setFont(fontOf(control.face));
     const int width = control.width == kSizedToCaption
                           ? widget->fontMetrics().horizontalAdvance(toQString(control.caption))
                           : toPixelsX(control.width);
