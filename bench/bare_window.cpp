@@ -13,11 +13,9 @@
 #include "ui/controls.h"
 #include "ui/face.h"
 #include "ui/to_qstring.h"
+#include "ui/twips.h"
 
 namespace {
-
-// Twips at 96 dots an inch.
-int pixels(int twips) { return twips / 15; }
 
 QWidget* plainWidget(const ui::Control& control, QWidget* parent) {
   const QString caption = ui::toQString(control.caption);
@@ -45,6 +43,9 @@ QWidget* plainWidget(const ui::Control& control, QWidget* parent) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QWidget window;
+  const auto pixels = [&window](int twips) {
+    return ui::twipsToPixels(twips, window.logicalDpiX());
+  };
   window.setFont(ui::fontOf(ui::Face::Window));
   window.setWindowTitle(ui::toQString(ui::kCaption));
   window.setFixedSize(pixels(ui::kClientWidth), pixels(ui::kClientHeight));
