@@ -80,7 +80,7 @@ int main(int argc, char* argv[]) {
     poll(&readable, 1, 100);
   }
   const std::chrono::duration<double, std::milli> toMap = std::chrono::steady_clock::now() - start;
-  std::this_thread::sleep_for(std::chrono::seconds(1));
+  if (mapped) std::this_thread::sleep_for(std::chrono::seconds(1));
   const long rss = residentKiB(pid);
   kill(pid, SIGTERM);
   waitpid(pid, &status, 0);
