@@ -10,29 +10,29 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "ui/controls.h"
-#include "ui/face.h"
-#include "ui/to_qstring.h"
-#include "ui/twips.h"
+#include "form/controls.h"
+#include "qt/face.h"
+#include "qt/to_qstring.h"
+#include "form/twips.h"
 
 namespace {
 
-QWidget* plainWidget(const ui::Control& control, QWidget* parent) {
-  const QString caption = ui::toQString(control.caption);
+QWidget* plainWidget(const form::Control& control, QWidget* parent) {
+  const QString caption = qtui::toQString(control.caption);
   switch (control.kind) {
-    case ui::Kind::TextBox:
+    case form::Kind::TextBox:
       return new QLineEdit(parent);
-    case ui::Kind::CommandButton:
+    case form::Kind::CommandButton:
       return new QPushButton(caption, parent);
-    case ui::Kind::ComboBox: {
+    case form::Kind::ComboBox: {
       auto* combo = new QComboBox(parent);
       combo->setEditable(true);
       combo->setEditText(caption);
       return combo;
     }
-    case ui::Kind::Label:
+    case form::Kind::Label:
       return new QLabel(caption, parent);
-    case ui::Kind::Line:
+    case form::Kind::Line:
       break;
   }
   return nullptr;
@@ -44,16 +44,16 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QWidget window;
   const auto pixels = [&window](int twips) {
-    return ui::twipsToPixels(twips, window.logicalDpiX());
+    return form::twipsToPixels(twips, window.logicalDpiX());
   };
-  window.setFont(ui::fontOf(ui::Face::Window));
-  window.setWindowTitle(ui::toQString(ui::kCaption));
-  window.setFixedSize(pixels(ui::kClientWidth), pixels(ui::kClientHeight));
-  for (const ui::Control& control : ui::kControls) {
+  window.setFont(qtui::fontOf(form::Face::Window));
+  window.setWindowTitle(qtui::toQString(form::kCaption));
+  window.setFixedSize(pixels(form::kClientWidth), pixels(form::kClientHeight));
+  for (const form::Control& control : form::kControls) {
     QWidget* widget = plainWidget(control, &window);
     if (widget == nullptr) continue;
-    if (control.face != ui::Face::Window) widget->setFont(ui::fontOf(control.face));
-    const int width = control.width == ui::kSizedToCaption ? 1800 : control.width;
+    if (control.face != form::Face::Window) widget->setFont(qtui::fontOf(control.face));
+    const int width = control.width == form::kSizedToCaption ? 1800 : control.width;
     widget->setGeometry(pixels(control.left), pixels(control.top), pixels(width),
                         pixels(control.height));
   }

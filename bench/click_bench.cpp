@@ -11,11 +11,11 @@
 #include <QTest>
 
 #include "calc/host.h"
-#include "ui/application.h"
-#include "ui/form_load.h"
-#include "ui/frm_main.h"
-#include "ui/window_host.h"
-#include "ui/wiring.h"
+#include "qt/application.h"
+#include "qt/form_load.h"
+#include "qt/frm_main.h"
+#include "qt/window_host.h"
+#include "qt/wiring.h"
 
 namespace {
 
@@ -31,10 +31,10 @@ class PaintCounter : public QObject {
 };
 
 void BM_ClickToTax(benchmark::State& state) {
-  ui::frm_main form;
-  ui::Form_Load(form);
-  ui::WindowHost host(form);
-  ui::wireEvents(form, host, ui::systemNumberLocale());
+  qtui::frm_main form;
+  qtui::Form_Load(form);
+  qtui::WindowHost host(form);
+  qtui::wireEvents(form, host, qtui::systemNumberLocale());
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) {
     state.SkipWithError("the window was never exposed");
@@ -68,7 +68,7 @@ BENCHMARK(BM_ClickToTax)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  ui::setUpApplication(app);
+  qtui::setUpApplication(app);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

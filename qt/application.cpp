@@ -1,20 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-#include "ui/application.h"
+#include "qt/application.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-#include "app_info.h"
-#include "ui/to_qstring.h"
+#include "form/app_info.h"
+#include "qt/to_qstring.h"
 
-namespace ui {
+namespace qtui {
 
 void setUpApplication(QApplication& app) {
   // The display name stays unset: on X11 the toolkit would append it to the caption.
-  QApplication::setApplicationName(toQString(kAppName));
+  QApplication::setApplicationName(toQString(form::kAppName));
   const QLocale chinese(QLocale::Chinese, QLocale::China);
   QLocale::setDefault(chinese);
   auto* translator = new QTranslator(&app);
@@ -29,4 +29,4 @@ calc::NumberLocale systemNumberLocale() {
   return {system.decimalPoint().toStdString(), system.groupSeparator().toStdString()};
 }
 
-}  // namespace ui
+}  // namespace qtui

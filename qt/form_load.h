@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-namespace ui {
+namespace qtui {
 
 class frm_main;
 
 // The window's load: gives Text1..Text4 their first texts, in that order.
 void Form_Load(frm_main& form);
 
-}  // namespace ui
+}  // namespace qtui

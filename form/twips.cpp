@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-#include "ui/twips.h"
+#include "form/twips.h"
 
 #include <cmath>
 
-namespace ui {
+namespace form {
 
 int twipsToPixels(int twips, double dpi) {
   return static_cast<int>(std::lround(twips * dpi / 1440));
 }
 
-}  // namespace ui
+}  // namespace form

@@ -6,7 +6,7 @@
 
 class QApplication;
 
-namespace ui {
+namespace qtui {
 
 // Names the application and speaks the toolkit's own texts (OK buttons,
 // context menus) in Simplified Chinese, whatever the system's language.
@@ -15,4 +15,4 @@ void setUpApplication(QApplication& app);
 // The separators of numbers as the user's system locale writes them.
 calc::NumberLocale systemNumberLocale();
 
-}  // namespace ui
+}  // namespace qtui

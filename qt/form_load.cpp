@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-#include "ui/form_load.h"
+#include "qt/form_load.h"
 
 #include <QLineEdit>
 
 #include "calc/start_texts.h"
-#include "ui/frm_main.h"
+#include "qt/frm_main.h"
 
-namespace ui {
+namespace qtui {
 
 void Form_Load(frm_main& form) {
   const auto texts = calc::startTexts();
@@ -17,4 +17,4 @@ void Form_Load(frm_main& form) {
   }
 }
 
-}  // namespace ui
+}  // namespace qtui

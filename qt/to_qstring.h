@@ -5,11 +5,11 @@
 #include <QString>
 #include <string_view>
 
-namespace ui {
+namespace qtui {
 
 // The program's fixed texts are UTF-8.
 inline QString toQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-}  // namespace ui
+}  // namespace qtui

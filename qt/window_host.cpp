@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-#include "ui/window_host.h"
+#include "qt/window_host.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "app_info.h"
+#include "form/app_info.h"
 #include "calc/notice.h"
-#include "ui/frm_main.h"
-#include "ui/to_qstring.h"
+#include "qt/frm_main.h"
+#include "qt/to_qstring.h"
 
-namespace ui {
+namespace qtui {
 
 std::string WindowHost::text(calc::TextBox box) const {
   return form_.textBox(box)->text().toStdString();
@@ -22,11 +22,11 @@ void WindowHost::setText4(const std::string& text) {
 
 void WindowHost::messageBox(const std::string& prompt, int /*style: always OK only*/) {
   // Plain text, so a prompt can never be read as markup; each CR breaks a line.
-  QMessageBox box(QMessageBox::NoIcon, toQString(kAppTitle),
+  QMessageBox box(QMessageBox::NoIcon, toQString(form::kAppTitle),
                   QString::fromStdString(prompt).replace(QChar(calc::kCarriageReturn), '\n'),
                   QMessageBox::Ok, &form_);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
-}  // namespace ui
+}  // namespace qtui

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-#include "ui/wiring.h"
+#include "qt/wiring.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -9,10 +9,10 @@
 #include <QtTest>
 #include <functional>
 
-#include "ui/application.h"
-#include "ui/form_load.h"
-#include "ui/frm_main.h"
-#include "ui/window_host.h"
+#include "qt/application.h"
+#include "qt/form_load.h"
+#include "qt/frm_main.h"
+#include "qt/window_host.h"
 
 using calc::TextBox;
 
@@ -28,12 +28,12 @@ struct Seen {
 
 // The window as the program starts it.
 struct Program {
-  ui::frm_main form;
-  ui::WindowHost host{form};
+  qtui::frm_main form;
+  qtui::WindowHost host{form};
 
   Program() {
-    ui::Form_Load(form);
-    ui::wireEvents(form, host, calc::NumberLocale{});
+    qtui::Form_Load(form);
+    qtui::wireEvents(form, host, calc::NumberLocale{});
   }
 
   void type(TextBox box, const QString& text) const {
@@ -71,7 +71,7 @@ class WiringTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { ui::setUpApplication(*qApp); }
+  void initTestCase() { qtui::setUpApplication(*qApp); }
   void notices_data();
   void notices();
   void typicalWageShowsTheTax();

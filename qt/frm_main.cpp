@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-#include "ui/frm_main.h"
+#include "qt/frm_main.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -10,22 +10,25 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <algorithm>
 #include <map>
+#include "form/accessible_name.h"
+#include "form/controls.h"
+#include "qt/face.h"
+#include "qt/to_qstring.h"
+#include "form/twips.h"
 
-#include "ui/controls.h"
-#include "ui/face.h"
-#include "ui/to_qstring.h"
-#include "ui/twips.h"
-
-namespace ui {
+namespace qtui {
 namespace {
+
+using form::Control;
+using form::Face;
+using form::Kind;
 
 // The 32-bit images of the program's icon, the only ones a window shows. Read
 // as PNG outright: guessing the format would load every image plugin.
 QIcon programIcon() {
   QIcon icon;
-  for (const int size : kIconSizes) {
+  for (const int size : form::kIconSizes) {
     QImageReader reader(QStringLiteral(":/quorvel-%1.png").arg(size), "png");
     reader.setAutoDetectImageFormat(false);
     icon.addPixmap(QPixmap::fromImage(reader.read()));
@@ -33,16 +36,7 @@ QIcon programIcon() {
   return icon;
 }
 
-QColor colorOf(const Rgb& rgb) { return {rgb.red, rgb.green, rgb.blue}; }
-
-// A caption read aloud: no colon, no padding ("免　　征　　额：" is 免征额).
-QString spokenCaption(std::string_view labelName) {
-  const auto* label = std::find_if(kControls.begin(), kControls.end(),
-                                   [&](const Control& c) { return c.name == labelName; });
-  QString caption = toQString(label->caption);
-  caption.remove(QChar(0xFF1A)).remove(QChar(0x3000));
-  return caption.trimmed();
-}
+QColor colorOf(const form::Rgb& rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
 QWidget* makeWidget(const Control& control, QWidget* parent) {
   switch (control.kind) {
@@ -79,19 +73,19 @@ frm_main::frm_main(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
-  setWindowTitle(toQString(kCaption));
+  setWindowTitle(toQString(form::kCaption));
   setWindowIcon(programIcon());
   setFont(fontOf(Face::Window));
-  setFixedSize(toPixelsX(kClientWidth), toPixelsY(kClientHeight));
+  setFixedSize(toPixelsX(form::kClientWidth), toPixelsY(form::kClientHeight));
 
-  std::map<int, QWidget*> tabOrder;
-  for (const Control& control : kControls) {
+  std::map<const Control*, QWidget*> widgets;
+  for (const Control& control : form::kControls) {
     QWidget* widget = makeWidget(control, this);
     if (widget == nullptr) continue;
     widget->setObjectName(toQString(control.name));
     // A control in the window's face inherits it; setting it again would lay out its text anew.
     if (control.face != Face::Window) widget->setFont(fontOf(control.face));
-    const int width = control.width == kSizedToCaption
+    const int width = control.width == form::kSizedToCaption
                           ? widget->fontMetrics().horizontalAdvance(toQString(control.caption))
                           : toPixelsX(control.width);
     widget->setGeometry(toPixelsX(control.left), toPixelsY(control.top), width,
@@ -102,33 +96,36 @@ frm_main::frm_main(QWidget* parent)
       if (control.foreground) palette.setColor(QPalette::Text, colorOf(*control.foreground));
       widget->setPalette(palette);
     }
-    if (!control.labelledBy.empty()) widget->setAccessibleName(spokenCaption(control.labelledBy));
-    if (widget->focusPolicy() != Qt::NoFocus) tabOrder[control.tabIndex] = widget;
+    widget->setAccessibleName(QString::fromStdString(form::accessibleName(control)));
     widget->lower();  // later controls stand behind earlier ones
+    widgets[&control] = widget;
   }
-  for (auto it = tabOrder.begin(); std::next(it) != tabOrder.end(); ++it) {
-    setTabOrder(it->second, std::next(it)->second);
+  for (std::size_t i = 0; i + 1 < form::kTabOrder.size(); ++i) {
+    setTabOrder(widgets[form::kTabOrder[i]], widgets[form::kTabOrder[i + 1]]);
   }
-  tabOrder.begin()->second->setFocus();
+  widgets[form::kTabOrder.front()]->setFocus();
+
+  textBoxes_ = {qobject_cast<QLineEdit*>(widgets[&form::control("Text1")]),
+                qobject_cast<QLineEdit*>(widgets[&form::control("Text2")]),
+                qobject_cast<QLineEdit*>(widgets[&form::control("Text3")]),
+                qobject_cast<QLineEdit*>(widgets[&form::control("Text4")])};
+  command1_ = qobject_cast<QPushButton*>(widgets[&form::control("Command1")]);
 }
 
 QLineEdit* frm_main::textBox(calc::TextBox box) const {
-  static constexpr std::array<const char*, 4> kNames{"Text1", "Text2", "Text3", "Text4"};
-  return findChild<QLineEdit*>(kNames[static_cast<std::size_t>(box)]);
+  return textBoxes_.at(static_cast<std::size_t>(box));
 }
-
-QPushButton* frm_main::command1() const { return findChild<QPushButton*>("Command1"); }
 
 void frm_main::paintEvent(QPaintEvent* /*event*/) {
   // The painter starts with the default pen: the palette's text colour, one pixel.
   QPainter painter(this);
-  for (const Line& line : kLines) {
+  for (const form::Line& line : form::kLines) {
     painter.drawLine(toPixelsX(line.x1), toPixelsY(line.y1), toPixelsX(line.x2),
                      toPixelsY(line.y2));
   }
 }
 
-int frm_main::toPixelsX(int twips) const { return twipsToPixels(twips, logicalDpiX()); }
-int frm_main::toPixelsY(int twips) const { return twipsToPixels(twips, logicalDpiY()); }
+int frm_main::toPixelsX(int twips) const { return form::twipsToPixels(twips, logicalDpiX()); }
+int frm_main::toPixelsY(int twips) const { return form::twipsToPixels(twips, logicalDpiY()); }
 
-}  // namespace ui
+}  // namespace qtui

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-#include "ui/wiring.h"
+#include "qt/wiring.h"
 
 #include <QKeySequence>
 #include <QPushButton>
@@ -8,10 +8,10 @@
 
 #include "calc/command.h"
 #include "calc/runtime_error.h"
-#include "ui/frm_main.h"
-#include "ui/window_host.h"
+#include "qt/frm_main.h"
+#include "qt/window_host.h"
 
-namespace ui {
+namespace qtui {
 
 void wireEvents(frm_main& form, WindowHost& host, const calc::NumberLocale& locale) {
   QPushButton* command1 = form.command1();
@@ -32,4 +32,4 @@ void wireEvents(frm_main& form, WindowHost& host, const calc::NumberLocale& loca
   }
 }
 
-}  // namespace ui
+}  // namespace qtui

@@ -4,7 +4,7 @@
 
 #include "calc/host.h"
 
-namespace ui {
+namespace qtui {
 
 class frm_main;
 
@@ -21,4 +21,4 @@ class WindowHost final : public calc::Host {
   frm_main& form_;
 };
 
-}  // namespace ui
+}  // namespace qtui

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-namespace ui {
+namespace form {
 
 // Twips (1440 to the inch) on a screen of the given logical dots per inch.
 int twipsToPixels(int twips, double dpi);
 
-}  // namespace ui
+}  // namespace form

@@ -4,7 +4,7 @@
 
 #include "calc/number_locale.h"
 
-namespace ui {
+namespace qtui {
 
 class frm_main;
 class WindowHost;
@@ -12,4 +12,4 @@ class WindowHost;
 // The one event with a procedure: Command1's click, also pressed by Enter.
 void wireEvents(frm_main& form, WindowHost& host, const calc::NumberLocale& locale);
 
-}  // namespace ui
+}  // namespace qtui

@@ -3,13 +3,14 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 #include "calc/host.h"
 
 class QLineEdit;
 class QPushButton;
 
-namespace ui {
+namespace qtui {
 
 // The one window: its controls stand where the controls table puts them and
 // never move.
@@ -20,7 +21,7 @@ class frm_main : public QWidget {
   explicit frm_main(QWidget* parent = nullptr);
 
   QLineEdit* textBox(calc::TextBox box) const;
-  QPushButton* command1() const;
+  QPushButton* command1() const { return command1_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -28,6 +29,9 @@ class frm_main : public QWidget {
  private:
   int toPixelsX(int twips) const;
   int toPixelsY(int twips) const;
+
+  std::array<QLineEdit*, 4> textBoxes_{};  // Text1..Text4
+  QPushButton* command1_ = nullptr;
 };
 
-}  // namespace ui
+}  // namespace qtui

@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
 
-#include "app_info.h"
+#include "form/app_info.h"
 
-namespace ui {
+namespace form {
 
 enum class Kind { TextBox, CommandButton, ComboBox, Label, Line };
 
@@ -119,4 +120,56 @@ inline constexpr std::string_view kCaption = "Quorvel version 0.3";
 inline constexpr int kClientWidth = 8310;  // twips
 inline constexpr int kClientHeight = 2985;
 
-}  // namespace ui
+// The control of that name; a name missing from the table fails to compile.
+consteval const Control& control(std::string_view name) {
+  for (const Control& c : kControls) {
+    if (c.name == name) return c;
+  }
+  throw "no control of that name";
+}
+
+// Whether the control can take the focus: labels and lines never do.
+constexpr bool takesFocus(const Control& c) {
+  return c.kind != Kind::Label && c.kind != Kind::Line;
+}
+
+// The controls that take the focus, in the order Tab walks them.
+inline constexpr auto kTabOrder = [] {
+  std::array<const Control*, std::ranges::count_if(kControls, takesFocus)> order{};
+  std::size_t next = 0;
+  for (int index = 0; index < static_cast<int>(kControls.size()); ++index) {
+    for (const Control& c : kControls) {
+      if (takesFocus(c) && c.tabIndex == index) order.at(next++) = &c;
+    }
+  }
+  return order;
+}();
+
+// The rules the table keeps, checked when it is compiled.
+consteval bool entriesAreLabelled() {
+  for (const Control& c : kControls) {
+    if (!c.labelledBy.empty() && control(c.labelledBy).kind != Kind::Label) return false;
+  }
+  return true;
+}
+static_assert(entriesAreLabelled(), "an entry is named by something other than a label");
+
+consteval bool tabIndexesAreUnique() {
+  for (const Control& a : kControls) {
+    for (const Control& b : kControls) {
+      if (&a != &b && a.kind != Kind::Line && b.kind != Kind::Line && a.tabIndex == b.tabIndex) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(tabIndexesAreUnique(), "two controls share a tab index");
+
+consteval bool limitsAreOnTextBoxes() {
+  return std::ranges::all_of(
+      kControls, [](const Control& c) { return c.maxLength == 0 || c.kind == Kind::TextBox; });
+}
+static_assert(limitsAreOnTextBoxes(), "a character limit on a control that takes no typing");
+
+}  // namespace form

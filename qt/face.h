@@ -4,11 +4,11 @@
 
 #include <QFont>
 
-#include "ui/controls.h"
+#include "form/controls.h"
 
-namespace ui {
+namespace qtui {
 
 // The Song font in one of the window's settings.
-QFont fontOf(Face face);
+QFont fontOf(form::Face face);
 
-}  // namespace ui
+}  // namespace qtui

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-#include "ui/frm_main.h"
+#include "qt/frm_main.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "ui/form_load.h"
+#include "qt/form_load.h"
 
-using ui::frm_main;
+using qtui::frm_main;
 
 class FrmMainTest : public QObject {
   Q_OBJECT
@@ -131,7 +131,7 @@ void FrmMainTest::startTexts() {
        {calc::TextBox::Text1, calc::TextBox::Text2, calc::TextBox::Text3, calc::TextBox::Text4}) {
     QVERIFY(form_.textBox(box)->text().isEmpty());  // until the window's load
   }
-  ui::Form_Load(form_);
+  qtui::Form_Load(form_);
   QCOMPARE(form_.textBox(calc::TextBox::Text1)->text(), QString(""));
   QCOMPARE(form_.textBox(calc::TextBox::Text2)->text(), QString("0"));
   QCOMPARE(form_.textBox(calc::TextBox::Text3)->text(), QString("3500"));
