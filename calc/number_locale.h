@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace calc {
 
@@ -12,5 +14,10 @@ struct NumberLocale {
   std::string decimal = ".";
   std::string group = ",";
 };
+
+// What makes the separators unusable for reading numbers: an empty decimal
+// separator, the two alike, or one holding a digit, a sign or an exponent
+// letter. Nothing when they serve.
+std::optional<std::string_view> localeFault(const NumberLocale& locale);
 
 }  // namespace calc

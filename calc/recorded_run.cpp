@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "calc/command.h"
+#include "calc/click.h"
 #include "calc/host.h"
 
 namespace calc {
@@ -32,13 +32,15 @@ class RecordingHost final : public Host {
 
 RecordedRun recordRun(std::array<std::string, 4> texts, const NumberLocale& locale) {
   RecordingHost host(std::move(texts));
-  std::optional<RuntimeError::Kind> error;
-  try {
-    Command1_Click(host, locale);
-  } catch (const RuntimeError& e) {
-    error = e.kind();
+  RecordedRun run;
+  if (const auto kind = click(host, locale)) {
+    // The box that reported the error was the last one shown.
+    run.error = RecordedError{*kind, std::move(host.notices().back().prompt)};
+    host.notices().pop_back();
   }
-  return {std::move(host.text4()), std::move(host.notices()), error};
+  run.text4 = std::move(host.text4());
+  run.notices = std::move(host.notices());
+  return run;
 }
 
 }  // namespace calc

@@ -20,12 +20,17 @@ struct ShownNotice {
   bool operator==(const ShownNotice&) const = default;
 };
 
+// The runtime error that ended the command, with the box that reported it.
+struct RecordedError {
+  RuntimeError::Kind kind;
+  std::string prompt;
+};
+
 // One click of the calculate button, seen from outside the window.
 struct RecordedRun {
   std::string text4;
-  std::vector<ShownNotice> notices;
-  // The runtime error that ended the command, caught at the event boundary.
-  std::optional<RuntimeError::Kind> error;
+  std::vector<ShownNotice> notices;  // the command's own notices
+  std::optional<RecordedError> error;
 };
 
 // Runs Command1_Click on Text1..Text4 holding the given texts.

@@ -26,7 +26,10 @@ void setUpApplication(QApplication& app) {
 
 calc::NumberLocale systemNumberLocale() {
   const QLocale system = QLocale::system();
-  return {system.decimalPoint().toStdString(), system.groupSeparator().toStdString()};
+  calc::NumberLocale locale{system.decimalPoint().toStdString(),
+                            system.groupSeparator().toStdString()};
+  // Separators that cannot read a number leave the plain "." and ",".
+  return calc::localeFault(locale) ? calc::NumberLocale{} : locale;
 }
 
 }  // namespace qtui

@@ -7,13 +7,13 @@
 #include <sstream>
 #include <string>
 
-#include "tools/json_line.h"
+#include "tools/quorvel_calc.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   std::istringstream in(bytes);
   std::ostringstream out;
-  driver::answerLines(in, out, calc::NumberLocale{});
+  quorvel_calc::answerLines(in, out, calc::NumberLocale{});
 
   std::size_t lines = 0;
   std::istringstream input(bytes);

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-#include "tools/json_line.h"
+#include "tools/quorvel_calc.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +11,7 @@
 #include "calc/recorded_run.h"
 #include "calc/start_texts.h"
 
-namespace driver {
+namespace quorvel_calc {
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -61,7 +61,7 @@ Answer answerLine(std::string_view line, const calc::NumberLocale& locale) {
   }
   Json error = nullptr;
   if (run.error) {
-    error = {{"kind", kindName(*run.error)}, {"prompt", calc::RuntimeError(*run.error).prompt()}};
+    error = {{"kind", kindName(run.error->kind)}, {"prompt", run.error->prompt}};
   }
   return {dump({{"Text4", run.text4}, {"notices", notices}, {"error", error}}), true};
 }
@@ -79,4 +79,4 @@ bool answerLines(std::istream& in, std::ostream& out, const calc::NumberLocale& 
   return allGood;
 }
 
-}  // namespace driver
+}  // namespace quorvel_calc

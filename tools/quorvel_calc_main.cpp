@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "calc/number_locale.h"
-#include "tools/json_line.h"
+#include "tools/quorvel_calc.h"
 
 namespace {
 
@@ -43,13 +43,7 @@ calc::NumberLocale parseOptions(int argc, char** argv) {
     if (i + 1 == argc) refuse(std::string(option) + " needs a value");
     (option == "--decimal" ? locale.decimal : locale.group) = argv[++i];
   }
-  if (locale.decimal.empty()) refuse("the decimal separator may not be empty");
-  if (locale.decimal == locale.group) refuse("the decimal and group separators must differ");
-  for (const std::string& separator : {locale.decimal, locale.group}) {
-    if (separator.find_first_of("0123456789+-eE") != std::string::npos) {
-      refuse("a separator may hold no digit, sign or exponent letter");
-    }
-  }
+  if (const auto fault = calc::localeFault(locale)) refuse(*fault);
   return locale;
 }
 
@@ -58,5 +52,5 @@ calc::NumberLocale parseOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
   const calc::NumberLocale locale = parseOptions(argc, argv);
   std::ios::sync_with_stdio(false);
-  return driver::answerLines(std::cin, std::cout, locale) ? 0 : 1;
+  return quorvel_calc::answerLines(std::cin, std::cout, locale) ? 0 : 1;
 }

@@ -6,11 +6,11 @@
 
 #include "calc/number_locale.h"
 
-namespace driver {
+namespace quorvel_calc {
 
 // Clicks the calculate button once for every line of the input that is not
 // blank, and answers each with one compact JSON line. False when a line was no
 // JSON object of strings.
 bool answerLines(std::istream& in, std::ostream& out, const calc::NumberLocale& locale);
 
-}  // namespace driver
+}  // namespace quorvel_calc
