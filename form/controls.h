@@ -146,13 +146,15 @@ inline constexpr auto kTabOrder = [] {
 }();
 
 // The rules the table keeps, checked when it is compiled.
-consteval bool entriesAreLabelled() {
-  for (const Control& c : kControls) {
-    if (!c.labelledBy.empty() && control(c.labelledBy).kind != Kind::Label) return false;
-  }
-  return true;
+constexpr bool isLabel(std::string_view name) {
+  return std::ranges::any_of(
+      kControls, [&](const Control& c) { return c.name == name && c.kind == Kind::Label; });
 }
-static_assert(entriesAreLabelled(), "an entry is named by something other than a label");
+static_assert(std::ranges::all_of(kControls,
+                                  [](const Control& c) {
+                                    return c.labelledBy.empty() || isLabel(c.labelledBy);
+                                  }),
+              "an entry is named by something other than a label");
 
 consteval bool tabIndexesAreUnique() {
   for (const Control& a : kControls) {
@@ -166,10 +168,10 @@ consteval bool tabIndexesAreUnique() {
 }
 static_assert(tabIndexesAreUnique(), "two controls share a tab index");
 
-consteval bool limitsAreOnTextBoxes() {
-  return std::ranges::all_of(
-      kControls, [](const Control& c) { return c.maxLength == 0 || c.kind == Kind::TextBox; });
-}
-static_assert(limitsAreOnTextBoxes(), "a character limit on a control that takes no typing");
+static_assert(std::ranges::all_of(kControls,
+                                  [](const Control& c) {
+                                    return c.maxLength == 0 || c.kind == Kind::TextBox;
+                                  }),
+              "a character limit on a control that takes no typing");
 
 }  // namespace form
