@@ -27,6 +27,4 @@ std::string numberText(double value, const NumberLocale& locale) {
   return text;
 }
 
-std::string integerText(std::int16_t value) { return std::to_string(value); }
-
 }  // namespace calc

@@ -148,10 +148,4 @@ INSTANTIATE_TEST_SUITE_P(Doubles, NumberTextAgainstCLibrary,
                                          Draws{"MoneyLike", moneyLike}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(IntegerText, HasNoLeadingBlank) {
-  EXPECT_EQ(calc::integerText(0), "0");
-  EXPECT_EQ(calc::integerText(3500), "3500");
-  EXPECT_EQ(calc::integerText(-32768), "-32768");
-}
-
 }  // namespace
