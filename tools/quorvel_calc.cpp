@@ -71,11 +71,16 @@ Answer answerLine(std::string_view line, const calc::NumberLocale& locale) {
 bool answerLines(std::istream& in, std::ostream& out, const calc::NumberLocale& locale) {
   bool allGood = true;
   for (std::string line; std::getline(in, line);) {
-    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank
-    const Answer answer = answerLine(line, locale);
-    allGood = allGood && answer.good;
-    out << answer.json << std::endl;  // a caller at a pipe sees each answer at once
+    if (line.find_first_not_of(" \t\r") != std::string::npos) {  // else blank
+      const Answer answer = answerLine(line, locale);
+      allGood = allGood && answer.good;
+      out << answer.json << '\n';
+    }
+    // A caller at a pipe that waits for its answer gets it as soon as the
+    // input runs dry; while more lines wait, the answers go out in blocks.
+    if (in.rdbuf()->in_avail() <= 0) out.flush();
   }
+  out.flush();
   return allGood;
 }
 
