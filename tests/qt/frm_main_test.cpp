@@ -86,6 +86,7 @@ void FrmMainTest::controls() {
       QStringList({"SimSun", "宋体", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC"})
           .contains(QFontInfo(widget->font()).family()),
       qPrintable(QFontInfo(widget->font()).family()));
+  QCOMPARE(QFontInfo(widget->font()).family(), QFontInfo(form_->font()).family());  // one face
 
   if (const auto* label = qobject_cast<const QLabel*>(widget)) {
     QCOMPARE(label->text(), caption);
