@@ -12,10 +12,7 @@
 
 #include "calc/host.h"
 #include "qt/application.h"
-#include "qt/form_load.h"
-#include "qt/frm_main.h"
-#include "qt/window_host.h"
-#include "qt/wiring.h"
+#include "qt/running_window.h"
 
 namespace {
 
@@ -31,10 +28,8 @@ class PaintCounter : public QObject {
 };
 
 void BM_ClickToTax(benchmark::State& state) {
-  qtui::frm_main form;
-  qtui::Form_Load(form);
-  qtui::WindowHost host(form);
-  qtui::wireEvents(form, host, qtui::systemNumberLocale());
+  qtui::RunningWindow window(qtui::systemNumberLocale());
+  qtui::frm_main& form = window.form();
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) {
     state.SkipWithError("the window was never exposed");

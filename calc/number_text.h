@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "calc/number_locale.h"
@@ -12,8 +11,5 @@ namespace calc {
 // The default text of a finite number: 15 significant digits, fixed notation
 // for decimal exponents -4..14, otherwise "1.5E+15" form.
 std::string numberText(double value, const NumberLocale& locale);
-
-// The decimal digits of a 16-bit integer, with no leading blank.
-std::string integerText(std::int16_t value);
 
 }  // namespace calc

@@ -2,12 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "calc/start_texts.h"
 
-#include "calc/number_text.h"
-
 namespace calc {
 
-std::array<std::string, 4> startTexts() {
-  return {"", integerText(0), integerText(3500), integerText(0)};
-}
+std::array<std::string, 4> startTexts() { return {"", "0", "3500", "0"}; }
 
 }  // namespace calc

@@ -3,19 +3,12 @@
 #include <QApplication>
 
 #include "qt/application.h"
-#include "qt/form_load.h"
-#include "qt/frm_main.h"
-#include "qt/window_host.h"
-#include "qt/wiring.h"
+#include "qt/running_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   qtui::setUpApplication(app);
-
-  qtui::frm_main form;
-  qtui::Form_Load(form);
-  qtui::WindowHost host(form);
-  qtui::wireEvents(form, host, qtui::systemNumberLocale());
-  form.show();
+  qtui::RunningWindow window(qtui::systemNumberLocale());
+  window.form().show();
   return QApplication::exec();
 }

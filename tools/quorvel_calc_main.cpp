@@ -52,5 +52,7 @@ calc::NumberLocale parseOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
   const calc::NumberLocale locale = parseOptions(argc, argv);
   std::ios::sync_with_stdio(false);
+  // Reading a line would flush every answer; answerLines flushes when the input runs dry.
+  std::cin.tie(nullptr);
   return quorvel_calc::answerLines(std::cin, std::cout, locale) ? 0 : 1;
 }

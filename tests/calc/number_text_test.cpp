@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -93,10 +94,58 @@ TEST_P(NumberTextRoundTrip, ReadsBackRoundedToFifteenDigits) {
 INSTANTIATE_TEST_SUITE_P(Locales, NumberTextRoundTrip, testing::Values(kPoint, kComma),
                          [](const auto& info) { return info.index == 0 ? "Point" : "Comma"; });
 
-TEST(IntegerText, HasNoLeadingBlank) {
-  EXPECT_EQ(calc::integerText(0), "0");
-  EXPECT_EQ(calc::integerText(3500), "3500");
-  EXPECT_EQ(calc::integerText(-32768), "-32768");
+// The C library's default text of a number, with the locale's separator.
+std::string cLibraryText(double value, const calc::NumberLocale& locale) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.15G", value);
+  std::string text = buffer;
+  if (text == "-0") return "0";
+  if (const auto point = text.find('.'); point != std::string::npos) {
+    text.replace(point, 1, locale.decimal);
+  }
+  return text;
 }
+
+// A double of any bit pattern, the infinities and NaNs left out.
+double anyDouble(std::mt19937_64& bits) {
+  for (;;) {
+    const auto value = std::bit_cast<double>(bits());
+    if (std::isfinite(value)) return value;
+  }
+}
+
+// An amount in whole fen of 1 to 17 digits, of either sign, or the tax of a
+// bracket's rate on it.
+double moneyLike(std::mt19937_64& bits) {
+  constexpr std::array<int, 7> kRates{3, 10, 20, 25, 30, 35, 45};
+  const auto digits = static_cast<int>(bits() % 17) + 1;
+  const auto fen = static_cast<double>(bits() % static_cast<std::uint64_t>(std::pow(10, digits)));
+  const double amount = (bits() % 2 == 0 ? fen : -fen) / 100;
+  return bits() % 2 == 0 ? amount : amount * kRates[bits() % kRates.size()] / 100;
+}
+
+struct Draws {
+  const char* name;
+  double (*draw)(std::mt19937_64&);
+};
+
+void PrintTo(const Draws& draws, std::ostream* out) { *out << draws.name; }
+
+class NumberTextAgainstCLibrary : public testing::TestWithParam<Draws> {};
+
+TEST_P(NumberTextAgainstCLibrary, AgreesOnAMillionDraws) {
+  std::mt19937_64 bits(20110901);
+  for (int i = 0; i < 1000000; ++i) {
+    const double value = GetParam().draw(bits);
+    const calc::NumberLocale& locale = i % 2 == 0 ? kPoint : kComma;
+    ASSERT_EQ(calc::numberText(value, locale), cLibraryText(value, locale))
+        << std::hexfloat << value;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Doubles, NumberTextAgainstCLibrary,
+                         testing::Values(Draws{"BitPatterns", anyDouble},
+                                         Draws{"MoneyLike", moneyLike}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "calc/number_text.h"
 #include "calc/runtime_error.h"
 
@@ -39,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"LargestFinite", 3.9e306, "1.755E+306"}));
 
 TEST(Rate1Overflow, RaisesTheFloatingPointError) {
-  for (const double taxable : {4e307, 1e308}) {
+  for (const double taxable :
+       {4e307, 1e308, std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
     try {
       calc::Rate1(taxable);
       ADD_FAILURE() << "no error for " << taxable;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <memory>
 
 #include "qt/form_load.h"
 
@@ -19,6 +20,8 @@ class FrmMainTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { form_ = std::make_unique<frm_main>(); }
+  void cleanup() { form_.reset(); }
   void controls_data();
   void controls();
   void sizedLabels();
@@ -31,7 +34,7 @@ class FrmMainTest : public QObject {
   void linesAndResultColours();
 
  private:  // NOLINT(readability-redundant-access-specifiers): ends the slots for moc
-  frm_main form_;
+  std::unique_ptr<frm_main> form_;  // a fresh window for every test
 };
 
 void FrmMainTest::controls_data() {
@@ -73,7 +76,7 @@ void FrmMainTest::controls() {
   QFETCH(bool, bold);
   QFETCH(QString, caption);
 
-  const auto* widget = form_.findChild<QWidget*>(QTest::currentDataTag());
+  const auto* widget = form_->findChild<QWidget*>(QTest::currentDataTag());
   QVERIFY(widget);
   QCOMPARE(widget->metaObject()->className(), className);
   QCOMPARE(widget->geometry(), geometry);
@@ -83,6 +86,7 @@ void FrmMainTest::controls() {
       QStringList({"SimSun", "宋体", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC"})
           .contains(QFontInfo(widget->font()).family()),
       qPrintable(QFontInfo(widget->font()).family()));
+  QCOMPARE(QFontInfo(widget->font()).family(), QFontInfo(form_->font()).family());  // one face
 
   if (const auto* label = qobject_cast<const QLabel*>(widget)) {
     QCOMPARE(label->text(), caption);
@@ -99,7 +103,7 @@ void FrmMainTest::controls() {
 void FrmMainTest::sizedLabels() {
   for (const auto& [name, caption] :
        {std::pair{"Label10", "作者：Veskaro"}, {"Label11", "E-mail: veskaro@example.com"}}) {
-    const auto* label = form_.findChild<QLabel*>(name);
+    const auto* label = form_->findChild<QLabel*>(name);
     QVERIFY(label);
     QCOMPARE(label->text(), QString(caption));
     QCOMPARE(label->width(), label->fontMetrics().horizontalAdvance(caption));
@@ -108,34 +112,34 @@ void FrmMainTest::sizedLabels() {
 }
 
 void FrmMainTest::window() {
-  QCOMPARE(form_.windowTitle(), QString("Quorvel version 0.3"));
-  QCOMPARE(form_.minimumSize(), QSize(554, 199));
-  QCOMPARE(form_.maximumSize(), QSize(554, 199));
-  QVERIFY(!(form_.windowFlags() & Qt::WindowMaximizeButtonHint));
-  QCOMPARE(form_.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 20);
+  QCOMPARE(form_->windowTitle(), QString("Quorvel version 0.3"));
+  QCOMPARE(form_->minimumSize(), QSize(554, 199));
+  QCOMPARE(form_->maximumSize(), QSize(554, 199));
+  QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
+  QCOMPARE(form_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 20);
   // Text4 stands in front of the trailing space of Label4.
-  const QObjectList stack = form_.children();
-  QVERIFY(stack.indexOf(form_.textBox(calc::TextBox::Text4)) >
-          stack.indexOf(form_.findChild<QLabel*>("Label4")));
-  const QList<QSize> iconSizes = form_.windowIcon().availableSizes();
+  const QObjectList stack = form_->children();
+  QVERIFY(stack.indexOf(form_->textBox(calc::TextBox::Text4)) >
+          stack.indexOf(form_->findChild<QLabel*>("Label4")));
+  const QList<QSize> iconSizes = form_->windowIcon().availableSizes();
   for (const int size : {16, 24, 32, 48}) QVERIFY(iconSizes.contains(QSize(size, size)));
-  QCOMPARE(form_.textBox(calc::TextBox::Text1)->accessibleName(), QString("收入金额"));
-  QCOMPARE(form_.textBox(calc::TextBox::Text2)->accessibleName(), QString("各项社会保险费"));
-  QCOMPARE(form_.textBox(calc::TextBox::Text3)->accessibleName(), QString("免征额"));
-  QCOMPARE(form_.textBox(calc::TextBox::Text4)->accessibleName(),
+  QCOMPARE(form_->textBox(calc::TextBox::Text1)->accessibleName(), QString("收入金额"));
+  QCOMPARE(form_->textBox(calc::TextBox::Text2)->accessibleName(), QString("各项社会保险费"));
+  QCOMPARE(form_->textBox(calc::TextBox::Text3)->accessibleName(), QString("免征额"));
+  QCOMPARE(form_->textBox(calc::TextBox::Text4)->accessibleName(),
            QString("您应交纳的个人所得税为"));
 }
 
 void FrmMainTest::startTexts() {
   for (const calc::TextBox box :
        {calc::TextBox::Text1, calc::TextBox::Text2, calc::TextBox::Text3, calc::TextBox::Text4}) {
-    QVERIFY(form_.textBox(box)->text().isEmpty());  // until the window's load
+    QVERIFY(form_->textBox(box)->text().isEmpty());  // until the window's load
   }
-  qtui::Form_Load(form_);
-  QCOMPARE(form_.textBox(calc::TextBox::Text1)->text(), QString(""));
-  QCOMPARE(form_.textBox(calc::TextBox::Text2)->text(), QString("0"));
-  QCOMPARE(form_.textBox(calc::TextBox::Text3)->text(), QString("3500"));
-  QCOMPARE(form_.textBox(calc::TextBox::Text4)->text(), QString("0"));
+  qtui::Form_Load(*form_);
+  QCOMPARE(form_->textBox(calc::TextBox::Text1)->text(), QString(""));
+  QCOMPARE(form_->textBox(calc::TextBox::Text2)->text(), QString("0"));
+  QCOMPARE(form_->textBox(calc::TextBox::Text3)->text(), QString("3500"));
+  QCOMPARE(form_->textBox(calc::TextBox::Text4)->text(), QString("0"));
 }
 
 void FrmMainTest::typingStopsAtTheLimit_data() {
@@ -149,7 +153,7 @@ void FrmMainTest::typingStopsAtTheLimit_data() {
 void FrmMainTest::typingStopsAtTheLimit() {
   QFETCH(calc::TextBox, box);
   QFETCH(QString, kept);
-  QLineEdit* entry = form_.textBox(box);
+  QLineEdit* entry = form_->textBox(box);
   entry->clear();
   QTest::keyClicks(entry, "1234567890123");
   QCOMPARE(entry->text(), kept);
@@ -162,39 +166,38 @@ void FrmMainTest::typingStopsAtTheLimit() {
 
 void FrmMainTest::tabOrder() {
   QStringList chain;
-  QWidget* widget = form_.textBox(calc::TextBox::Text1);
+  QWidget* widget = form_->textBox(calc::TextBox::Text1);
   do {
-    if (widget->parentWidget() == &form_ && (widget->focusPolicy() & Qt::TabFocus) != 0) {
+    if (widget->parentWidget() == form_.get() && (widget->focusPolicy() & Qt::TabFocus) != 0) {
       chain << widget->objectName();
     }
     widget = widget->nextInFocusChain();
-  } while (widget != form_.textBox(calc::TextBox::Text1));
+  } while (widget != form_->textBox(calc::TextBox::Text1));
   QCOMPARE(chain, QStringList({"Text1", "Text2", "Text3", "Command1", "Text4", "Combo1"}));
 }
 
 void FrmMainTest::focusOpensInText1() {
-  frm_main form;
-  form.show();
-  QVERIFY(QTest::qWaitForWindowActive(&form));
-  QCOMPARE(QApplication::focusWidget(), form.textBox(calc::TextBox::Text1));
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  QCOMPARE(QApplication::focusWidget(), form_->textBox(calc::TextBox::Text1));
 }
 
 void FrmMainTest::linesAndResultColours() {
-  const QLineEdit* text4 = form_.textBox(calc::TextBox::Text4);
+  const QLineEdit* text4 = form_->textBox(calc::TextBox::Text4);
   QVERIFY(text4->isReadOnly());
   QCOMPARE(text4->alignment(), Qt::AlignCenter);
-  QCOMPARE(form_.textBox(calc::TextBox::Text3)->alignment(), Qt::AlignCenter);
+  QCOMPARE(form_->textBox(calc::TextBox::Text3)->alignment(), Qt::AlignCenter);
   QCOMPARE(text4->palette().color(QPalette::Base), QColor(255, 224, 192));
   QCOMPARE(text4->palette().color(QPalette::Text), QColor(0, 128, 0));
-  QCOMPARE(form_.textBox(calc::TextBox::Text1)->palette(), form_.palette());
+  QCOMPARE(form_->textBox(calc::TextBox::Text1)->palette(), form_->palette());
 
-  const QImage shot = form_.grab().toImage();
-  const QColor ink = form_.palette().color(QPalette::WindowText);
+  const QImage shot = form_->grab().toImage();
+  const QColor ink = form_->palette().color(QPalette::WindowText);
   for (const QPoint point : {QPoint(248, 8), QPoint(248, 120), QPoint(256, 80), QPoint(380, 80),
                              QPoint(528, 80), QPoint(8, 136), QPoint(552, 136)}) {
     QCOMPARE(shot.pixelColor(point), ink);
   }
-  QCOMPARE(shot.pixelColor(249, 60), form_.palette().color(QPalette::Window));
+  QCOMPARE(shot.pixelColor(249, 60), form_->palette().color(QPalette::Window));
   QCOMPARE(shot.pixelColor(405, 100), QColor(255, 224, 192));
 }
 

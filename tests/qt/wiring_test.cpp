@@ -1,7 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-#include "qt/wiring.h"
-
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -10,9 +8,7 @@
 #include <functional>
 
 #include "qt/application.h"
-#include "qt/form_load.h"
-#include "qt/frm_main.h"
-#include "qt/window_host.h"
+#include "qt/running_window.h"
 
 using calc::TextBox;
 
@@ -28,13 +24,8 @@ struct Seen {
 
 // The window as the program starts it.
 struct Program {
-  qtui::frm_main form;
-  qtui::WindowHost host{form};
-
-  Program() {
-    qtui::Form_Load(form);
-    qtui::wireEvents(form, host, calc::NumberLocale{});
-  }
+  qtui::RunningWindow window{calc::NumberLocale{}};
+  qtui::frm_main& form = window.form();
 
   void type(TextBox box, const QString& text) const {
     form.textBox(box)->clear();

@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+#include "qt/running_window.h"
+
+#include "qt/form_load.h"
+#include "qt/wiring.h"
+
+namespace qtui {
+
+RunningWindow::RunningWindow(const calc::NumberLocale& locale) {
+  Form_Load(form_);
+  wireEvents(form_, host_, locale);
+}
+
+}  // namespace qtui
