@@ -62,6 +62,9 @@ dpkg -x "$deb" "$work/root"
 [ -f "$work/root/usr/bin/quorvel" ] && [ ! -L "$work/root/usr/bin/quorvel" ] &&
   [ "$(head -c 4 "$work/root/usr/bin/quorvel" | od -An -c | tr -d ' ')" = 177ELF ] ||
   fail "/usr/bin/quorvel is not the program itself"
+latest=$(zcat "$work/root/usr/share/doc/quorvel/changelog.gz" | head -1)
+[ "$latest" = "quorvel ($(field Version)) unstable; urgency=medium" ] ||
+  fail "the changelog's latest entry: $latest"
 build=$(dirname "$config")
 if grep -rlaF -e "$source" -e "$build" "$work/root"; then
   fail "a folder of the build stands in the files above"
