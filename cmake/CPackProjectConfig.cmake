@@ -1,7 +1,12 @@
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-# Read by cpack itself. The deb generator finds the binaries for
-# dpkg-shlibdeps through `file` under LC_ALL=C, which would print the
-# program's Chinese name in octal escapes; raw output keeps the name whole.
-find_program(FILE_EXECUTABLE file REQUIRED)
-set(FILE_EXECUTABLE ${FILE_EXECUTABLE} --raw)
+# Read by cpack itself. Every time in the package is that of the last commit,
+# so that two builds of one commit give the same bytes; a caller's
+# SOURCE_DATE_EPOCH wins.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  find_program(GIT git REQUIRED)
+  execute_process(COMMAND ${GIT} log -1 --format=%ct
+    WORKING_DIRECTORY ${CPACK_QUORVEL_SOURCE_DIR}
+    OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  set(ENV{SOURCE_DATE_EPOCH} ${epoch})
+endif()

@@ -20,9 +20,33 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.com/quorvel)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackProjectConfig.cmake)
+# Where CPackProjectConfig.cmake reads the date of the last commit.
+set(CPACK_QUORVEL_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 # What no shared library names: the Song face of the window and the toolkit's
 # Chinese texts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-gbsn00lp, qt6-translations-l10n")
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME} RENAME copyright)
+# The changelog and the manual pages go compressed, as Debian keeps them, with
+# neither name nor time in the gzip header. A source ending in .in is
+# configured first.
+find_program(GZIP gzip REQUIRED)
+function(install_gzipped source destination)
+  cmake_path(RELATIVE_PATH source BASE_DIRECTORY ${PROJECT_SOURCE_DIR} OUTPUT_VARIABLE name)
+  string(REGEX REPLACE "[.]in$" "" name ${name})
+  set(plain ${PROJECT_BINARY_DIR}/${name})
+  configure_file(${source} ${plain} @ONLY)
+  add_custom_command(OUTPUT ${plain}.gz
+    COMMAND ${GZIP} -9n --stdout ${plain} > ${plain}.gz
+    DEPENDS ${plain})
+  string(MAKE_C_IDENTIFIER ${name}.gz target)
+  add_custom_target(${target} ALL DEPENDS ${plain}.gz)
+  install(FILES ${plain}.gz DESTINATION ${destination})
+endfunction()
+
+set(doc ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/copyright DESTINATION ${doc})
+install_gzipped(${PROJECT_SOURCE_DIR}/docs/changelog ${doc})
+install_gzipped(${PROJECT_SOURCE_DIR}/docs/man/quorvel.1.in ${CMAKE_INSTALL_MANDIR}/man1)
+install_gzipped(${PROJECT_SOURCE_DIR}/docs/man/zh_CN/quorvel.1.in
+  ${CMAKE_INSTALL_MANDIR}/zh_CN/man1)
+
 include(CPack)

@@ -1,19 +1,39 @@
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-# Sourced by ./run, ./test and ./package: installs the Debian packages that are
-# missing, and says how to configure and build a tree.
+# Sourced by ./run, ./test and ./package with the name of the script: installs
+# the Debian packages that the script needs and are missing, and sets up the
+# environment that CMake's workflow presets run in.
+# Usage: source scripts/setup.sh run|package|test
 
-packages=(
+# What builds and starts the program: compiler, CMake, Qt 6 Widgets, the
+# toolkit's Chinese texts and the Song face of the window.
+program_packages=(
   build-essential cmake
-  libgtest-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp
+)
+# What makes the Debian package: the date of the last commit and the
+# dependencies that dpkg-shlibdeps finds.
+package_packages=(git dpkg-dev file)
+test_packages=(
+  libgtest-dev nlohmann-json3-dev
   # the checks of the window under a real X server and of the version record
   xvfb x11-utils xdotool imagemagick binutils-mingw-w64-i686
-  # making and checking the Debian package
-  dpkg-dev file desktop-file-utils appstream
-  # fuzzing, static analysis and the start-up benchmark
-  clang-14 libclang-rt-14-dev clang-tidy valgrind pkgconf libxcb1-dev
+  # checking the Debian package
+  desktop-file-utils appstream lintian
+  # fuzzing and static analysis
+  clang-14 libclang-rt-14-dev clang-tidy
+  # the benchmarks (cmake -DQUORVEL_BENCHMARKS=ON)
+  libbenchmark-dev valgrind pkgconf libxcb1-dev
 )
+case ${1:-} in
+  run) packages=("${program_packages[@]}") ;;
+  package) packages=("${program_packages[@]}" "${package_packages[@]}") ;;
+  test) packages=("${program_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+  *)
+    echo "usage: source scripts/setup.sh run|package|test" >&2
+    exit 2
+    ;;
+esac
 
 install_missing() {
   local missing=()
@@ -39,13 +59,15 @@ install_missing() {
     "${missing[@]}"
 }
 
-# build DIR [CMAKE_OPTION...]
-build() {
-  local tree=$1
-  shift
-  cmake -S . -B "$tree" "$@"
-  cmake --build "$tree" --parallel "$(nproc)"
-}
+# The program's file name, its texts and its manual pages are UTF-8, which a
+# caller without a locale (a fresh system, a container, ssh) would make every
+# tool read as ASCII; C.UTF-8 is on every Debian system.
+if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
+  export LC_ALL=C.UTF-8
+fi
+# The workflow presets build and test on every core.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 install_missing
