@@ -13,7 +13,12 @@ packages=(
   dpkg-dev file desktop-file-utils appstream
   # fuzzing, static analysis and the start-up benchmark
   clang-14 libclang-rt-14-dev clang-tidy valgrind pkgconf libxcb1-dev
+  # the window read through the accessibility bus, typed and pasted into, in the
+  # users' locales
+  dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib xclip locales
 )
+# The locales the real window is checked in; a fresh system has none of them.
+locales=(zh_CN en_US de_DE fr_FR)
 
 install_missing() {
   local missing=()
@@ -39,6 +44,16 @@ install_missing() {
     "${missing[@]}"
 }
 
+generate_locales() {
+  local name as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  for name in "${locales[@]}"; do
+    locale -a | grep -qx "$name.utf8" && continue
+    echo "Generating the locale $name.UTF-8"
+    "${as_root[@]}" localedef -i "$name" -f UTF-8 "$name.UTF-8"
+  done
+}
+
 # build DIR [CMAKE_OPTION...]
 build() {
   local tree=$1
@@ -49,3 +64,4 @@ build() {
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 install_missing
+generate_locales

@@ -1,0 +1,305 @@
+# SPDX-FileCopyrightText: 2026 Veskaro
+# SPDX-License-Identifier: MIT
+"""The real program under its own X server, seen and driven as a screen reader
+sees it: through the accessibility bus of the D-Bus session that the test runs
+in (dbus-run-session). Typing and pasting go through the X server, as a user's
+keyboard and clipboard do."""
+
+import json
+import os
+import signal
+import subprocess
+import tempfile
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+from Xlib import X, display, protocol  # noqa: E402
+
+CAPTION = "Quorvel version 0.3"
+APP_TITLE = "Quorvel ver 0.1.5"
+ENTRY_NAMES = ("收入金额", "各项社会保险费", "免征额")
+RESULT_NAME = "您应交纳的个人所得税为"
+BUTTON_NAME = "计  算"
+START_TEXTS = ("", "0", "3500", "0")
+
+POLL = 0.02  # seconds between two looks at something the program is doing
+
+
+class Failure(AssertionError):
+    pass
+
+
+def wait_for(what, probe, timeout=20.0):
+    """Polls probe until it returns something true, and returns that."""
+    deadline = time.monotonic() + timeout
+    while True:
+        found = probe()
+        if found:
+            return found
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out waiting for {what}")
+        time.sleep(POLL)
+
+
+def children(accessible):
+    """The children still there: one that went away while being read is None."""
+    found = (accessible.get_child_at_index(i) for i in range(accessible.get_child_count()))
+    return [child for child in found if child is not None]
+
+
+def text_of(accessible):
+    return accessible.get_text(0, -1)
+
+
+def action_names(accessible):
+    return [accessible.get_action_name(i) for i in range(accessible.get_n_actions())]
+
+
+def press(accessible):
+    """Runs the accessible's press action, as a screen reader's user does."""
+    names = action_names(accessible)
+    if "Press" not in names:
+        raise Failure(f"{accessible.get_name()!r} has no press action, only {names}")
+    accessible.do_action(names.index("Press"))
+
+
+class XServer:
+    """A private Xvfb, on the display number it picks itself."""
+
+    def __init__(self, work):
+        read, write = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "800x400x24", "-dpi", "96",
+             "-nolisten", "tcp"],
+            pass_fds=[write], stderr=open(os.path.join(work, "xvfb.log"), "w"))
+        os.close(write)
+        with os.fdopen(read) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise Failure("Xvfb did not start")
+        self.name = f":{number}"
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait()
+
+
+class LiveWindow:
+    """The program, started in a locale, with its window found on the bus."""
+
+    def __init__(self, program, x_server, work, locale="zh_CN.UTF-8", wrapper=()):
+        self.x_server = x_server
+        self.env = dict(os.environ, DISPLAY=x_server.name, LANG=locale, LC_ALL=locale,
+                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        for variable in ("LANGUAGE", "QT_QPA_PLATFORM"):
+            self.env.pop(variable, None)
+        # A folder of its own for whatever the program might leave behind.
+        self.leftovers = tempfile.mkdtemp(dir=work)
+        self.env.update(TMPDIR=self.leftovers, XDG_RUNTIME_DIR=self.leftovers)
+        self.log = open(os.path.join(work, "program.log"), "a")
+        self.process = subprocess.Popen([*wrapper, program], env=self.env, stdout=self.log,
+                                        stderr=self.log, start_new_session=True)
+        self.application = wait_for("the program on the accessibility bus", self._application,
+                                    timeout=120 if wrapper else 20)
+        self.frame = wait_for("the window", lambda: self._window(CAPTION))
+        controls = {c.get_name(): c for c in children(self.frame)}
+        try:
+            self.entries = [controls[name] for name in ENTRY_NAMES]
+            self.result = controls[RESULT_NAME]
+            self.button = controls[BUTTON_NAME]
+        except KeyError as missing:
+            raise Failure(f"no control {missing} among {sorted(controls)}") from None
+        self.x = display.Display(x_server.name)
+        self.x_window = wait_for("the X window", self._x_window)
+
+    def _application(self):
+        if self.process.poll() is not None:
+            raise Failure(f"the program ended with status {self.process.returncode}")
+        desktop = Atspi.get_desktop(0)
+        for application in children(desktop):
+            if application is not None and application.get_process_id() == self.process.pid:
+                return application
+        return None
+
+    def _window(self, name):
+        found = [w for w in children(self.application) if w.get_name() == name]
+        return found[0] if found else None
+
+    def _x_window(self):
+        name = self.x.intern_atom("_NET_WM_NAME")
+        for window in self.x.screen().root.query_tree().children:
+            caption = window.get_full_property(name, 0)
+            if caption and caption.value.decode() == CAPTION:
+                return window
+        return None
+
+    # What a screen reader reads and does.
+
+    def texts(self):
+        return [text_of(entry) for entry in [*self.entries, self.result]]
+
+    def set_entries(self, *texts):
+        for entry, text in zip(self.entries, texts):
+            if not entry.set_text_contents(text):
+                raise Failure(f"{entry.get_name()} refused {text!r}")
+
+    def notices(self):
+        """The message boxes open now, as (accessible, title, prompt)."""
+        found = []
+        for window in children(self.application):
+            if window.get_role_name() not in ("alert", "dialog"):
+                continue
+            prompts = [text for text in map(lambda c: c.get_name(), children(window)) if text]
+            found.append((window, window.get_name(), "\n".join(prompts)))
+        return found
+
+    def notice(self):
+        """Waits for exactly one message box and returns (accessible, title, prompt)."""
+        found = wait_for("a notice", self.notices)
+        if len(found) != 1:
+            raise Failure(f"{len(found)} notices open at once")
+        return found[0]
+
+    def close_notice(self, notice):
+        buttons = [b for b in children(notice) if b.get_role_name() == "push button"]
+        for panel in children(notice):
+            buttons += [b for b in children(panel) if b.get_role_name() == "push button"]
+        if len(buttons) != 1:
+            raise Failure(f"the notice has {len(buttons)} buttons")
+        press(buttons[0])
+        wait_for("the notice to close", lambda: not self.notices())
+
+    def click(self):
+        """Presses 计  算 and answers every notice it shows. Returns the notices'
+        prompts and Text4 as the click left it."""
+        before = text_of(self.result)
+        press(self.button)
+        prompts = []
+        # A click either changes Text4 or opens a notice; a notice may come
+        # after Text4 was set (the zero-tax notice).
+        wait_for("an answer to the click",
+                 lambda: self.notices() or text_of(self.result) != before, timeout=10)
+        while self.notices():
+            notice, title, prompt = self.notice()
+            if title != APP_TITLE:
+                raise Failure(f"a notice titled {title!r}")
+            prompts.append(prompt)
+            self.close_notice(notice)
+            time.sleep(POLL)  # a notice after the zero-tax one would open at once
+        return prompts, text_of(self.result)
+
+    def compute(self, *texts):
+        self.set_entries(*texts)
+        return self.click()
+
+    # What a user's keyboard and clipboard do.
+
+    def focus(self, entry):
+        self.x_window.set_input_focus(X.RevertToParent, X.CurrentTime)
+        self.x.sync()
+        if not entry.grab_focus():
+            raise Failure(f"{entry.get_name()} takes no focus")
+        wait_for("the focus", lambda: entry.get_state_set().contains(Atspi.StateType.FOCUSED))
+
+    def xdotool(self, *arguments):
+        subprocess.run(["xdotool", *arguments], env=self.env, check=True)
+
+    def type_into(self, entry, text):
+        entry.set_text_contents("")
+        self.focus(entry)
+        self.xdotool("type", "--delay", "20", text)
+        wait_for(f"{text!r} in {entry.get_name()}", lambda: text_of(entry) == text, timeout=10)
+
+    def paste_into(self, entry, data):
+        """Offers data on the clipboard, as another program does, and pastes it
+        with Ctrl+V into the emptied entry."""
+        entry.set_text_contents("")
+        owner = subprocess.Popen(["xclip", "-selection", "clipboard", "-quiet"],
+                                 stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL, env=self.env)
+        owner.stdin.write(data)
+        owner.stdin.close()
+        wait_for("the clipboard", lambda: subprocess.run(
+            ["xclip", "-selection", "clipboard", "-o", "-t", "TARGETS"], env=self.env,
+            capture_output=True).returncode == 0)
+        try:
+            self.focus(entry)
+            self.xdotool("key", "ctrl+v")
+            # The paste is done when the text stops changing.
+            last = None
+            while True:
+                time.sleep(0.1)
+                now = text_of(entry)
+                if now == last:
+                    return now
+                last = now
+        finally:
+            owner.terminate()
+            owner.wait()
+
+    def close_window(self):
+        """Asks the window to close, as a window manager does for its close box."""
+        protocols = self.x.intern_atom("WM_PROTOCOLS")
+        event = protocol.event.ClientMessage(
+            window=self.x_window, client_type=protocols,
+            data=(32, [self.x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+        self.x_window.send_event(event)
+        self.x.sync()
+
+    def wait_exit(self, timeout=20):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end") from None
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def stop(self):
+        if self.alive():
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait()
+        self.x.close()
+
+
+def driver(calculator, locale, runs):
+    """The headless driver's answers to runs of (Text1, Text2, Text3, Text4),
+    with the separators of the locale."""
+    lines = "".join(json.dumps(dict(zip(("Text1", "Text2", "Text3", "Text4"), run))) + "\n"
+                    for run in runs)
+    answer = subprocess.run([calculator, "--decimal", locale[0], "--group", locale[1]],
+                            input=lines, capture_output=True, text=True, check=True)
+    return [json.loads(line) for line in answer.stdout.splitlines()]
+
+
+def expected_from(answer):
+    """What the window shows for one answer of the driver: the prompts of its
+    notices, CR read as a line break, and Text4 at the end."""
+    prompts = [notice["prompt"] for notice in answer["notices"]]
+    if answer["error"]:
+        prompts.append(answer["error"]["prompt"])
+    return [p.replace("\r", "\n") for p in prompts], answer["Text4"]
+
+
+class Checks:
+    """Counts failed checks and says what failed, so one run reports them all."""
+
+    def __init__(self):
+        self.failed = 0
+
+    def equal(self, what, got, expected):
+        if got != expected:
+            self.failed += 1
+            print(f"FAIL {what}: got {got!r}, expected {expected!r}")
+        else:
+            print(f"ok   {what}")
+
+    def true(self, what, condition, detail=""):
+        self.equal(what + (f" ({detail})" if detail else ""), bool(condition), True)
+
+    def exit_status(self):
+        return 1 if self.failed else 0
