@@ -44,7 +44,7 @@ def main(program):
             window.close_notice(notice)
             checks.equal("the result box after the notice", text_of(window.result), "0")
 
-            checks.equal("6000 and 500", window.compute("6000", "500", "3500"), ([], "95"))
+            checks.equal("6000 and 500", window.compute("6000", "500", "3500", text4="95"), ([], "95"))
             checks.true("the program runs on", window.alive())
         finally:
             window.stop()
