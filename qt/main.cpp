@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "qt/application.h"
+#include "qt/close_over_notice.h"
 #include "qt/form_load.h"
 #include "qt/frm_main.h"
 #include "qt/window_host.h"
@@ -16,6 +17,8 @@ int main(int argc, char* argv[]) {
   qtui::Form_Load(form);
   qtui::WindowHost host(form);
   qtui::wireEvents(form, host, qtui::systemNumberLocale());
+  qtui::CloseOverNotice closeOverNotice(form);
+  app.installNativeEventFilter(&closeOverNotice);
   form.show();
   return QApplication::exec();
 }
