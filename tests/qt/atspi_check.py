@@ -7,10 +7,10 @@
 import sys
 import tempfile
 
-from live_window import (APP_TITLE, action_names, BUTTON_NAME, CAPTION, ENTRY_NAMES, RESULT_NAME, Atspi,
-                         Checks, LiveWindow, XServer, text_of)
+from live_window import (APP_TITLE, BUTTON_NAME, CAPTION, ENTRY_NAMES, NOTICE_1, RESULT_NAME,
+                         START_ENTRIES, Atspi, Checks, LiveWindow, XServer, action_names,
+                         text_of)
 
-NOTICE_1 = "您输入的不是数字！\n-----------------------\nError: Check your input is not a number"
 TEXT_ENTRY_ROLES = ("text", "entry")
 
 
@@ -22,7 +22,7 @@ def main(program):
         try:
             checks.equal("the window's role", window.frame.get_role_name(), "frame")
             checks.equal("the window's name", window.frame.get_name(), CAPTION)
-            for entry, name, text in zip(window.entries, ENTRY_NAMES, ("", "0", "3500")):
+            for entry, name, text in zip(window.entries, ENTRY_NAMES, START_ENTRIES):
                 checks.true(f"{name} is a text entry",
                             entry.get_role_name() in TEXT_ENTRY_ROLES and
                             entry.get_state_set().contains(Atspi.StateType.EDITABLE) and

@@ -10,14 +10,12 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
 
-from live_window import (Atspi, Checks, LiveWindow, XServer, driver, expected_from, text_of,
-                         wait_for)
+from live_window import (NOTICE_1, START_ENTRIES, Atspi, Checks, LiveWindow, XServer, driver,
+                         expected_from, press, text_of)
 
 LIMITS = (10, 6, 4)
 VALID = ("6000", "500", "3500")
-NOTICE_1 = "您输入的不是数字！\n-----------------------\nError: Check your input is not a number"
 MEGABYTE = (b"1234567890" * 104858)[:1 << 20]
 STRANGE = (
     ("right-to-left marks", "\u200f\u202e6000\u202c\u200f".encode()),
@@ -67,7 +65,7 @@ def pastes(window, checks, calculator):
 
 
 def enter_held(window, checks):
-    for entries, answer in ((("", "0", "3500"), "a notice"), (VALID, "95")):
+    for entries, answer in ((START_ENTRIES, "a notice"), (VALID, "95")):
         window.set_entries(*entries)
         window.focus(window.entries[0])
         most = while_running(window, ["xdotool", "keydown", "Return", "sleep", "1.5",
@@ -82,7 +80,7 @@ def enter_held(window, checks):
 def click_burst(window, checks):
     extents = window.button.get_extents(Atspi.CoordType.SCREEN)
     x, y = extents.x + extents.width // 2, extents.y + extents.height // 2
-    for entries, answer in ((("", "0", "3500"), "a notice"), (VALID, "95")):
+    for entries, answer in ((START_ENTRIES, "a notice"), (VALID, "95")):
         window.set_entries(*entries)
         most = while_running(window, ["xdotool", "mousemove", str(x), str(y), "click",
                                       "--repeat", "100", "--delay", "1", "1"])
@@ -95,8 +93,8 @@ def click_burst(window, checks):
 
 
 def close_over_notice(window, checks):
-    window.set_entries("", "0", "3500")
-    window.button.do_action(0)
+    window.set_entries(*START_ENTRIES)
+    press(window.button)
     window.notice()
     window.close_window()
     checks.equal("closing the window over a notice: exit status", window.wait_exit(), 0)
@@ -131,11 +129,9 @@ def main(program, calculator):
         try:
             window = LiveWindow(program, x_server, work)
             try:
-                for case in (pastes, enter_held, click_burst):
-                    if case is pastes:
-                        case(window, checks, calculator)
-                    else:
-                        case(window, checks)
+                pastes(window, checks, calculator)
+                enter_held(window, checks)
+                click_burst(window, checks)
             finally:
                 window.stop()
             for case in (close_over_notice, sigterm):

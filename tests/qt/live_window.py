@@ -24,7 +24,8 @@ APP_TITLE = "Quorvel ver 0.1.5"
 ENTRY_NAMES = ("收入金额", "各项社会保险费", "免征额")
 RESULT_NAME = "您应交纳的个人所得税为"
 BUTTON_NAME = "计  算"
-START_TEXTS = ("", "0", "3500", "0")
+START_ENTRIES = ("", "0", "3500")  # Text1..Text3 as the window opens
+NOTICE_1 = "您输入的不是数字！\n-----------------------\nError: Check your input is not a number"
 
 POLL = 0.02  # seconds between two looks at something the program is doing
 
@@ -92,7 +93,6 @@ class LiveWindow:
     """The program, started in a locale, with its window found on the bus."""
 
     def __init__(self, program, x_server, work, locale="zh_CN.UTF-8", wrapper=()):
-        self.x_server = x_server
         self.env = dict(os.environ, DISPLAY=x_server.name, LANG=locale, LC_ALL=locale,
                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         for variable in ("LANGUAGE", "QT_QPA_PLATFORM"):
@@ -123,7 +123,7 @@ class LiveWindow:
             raise Failure(f"the program ended with status {self.process.returncode}")
         desktop = Atspi.get_desktop(0)
         for application in children(desktop):
-            if application is not None and application.get_process_id() == self.process.pid:
+            if application.get_process_id() == self.process.pid:
                 return application
         return None
 
@@ -250,14 +250,8 @@ class LiveWindow:
         try:
             self.focus(entry)
             self.xdotool("key", "ctrl+v")
-            # The paste is done when the text stops changing.
-            last = None
-            while True:
-                time.sleep(0.1)
-                now = text_of(entry)
-                if now == last:
-                    return now
-                last = now
+            # The program reads the whole clipboard within the key press.
+            return wait_for("the paste", lambda: text_of(entry), timeout=10)
         finally:
             owner.terminate()
             owner.wait()
@@ -287,12 +281,12 @@ class LiveWindow:
         self.x.close()
 
 
-def driver(calculator, locale, runs):
+def driver(calculator, separators, runs):
     """The headless driver's answers to runs of (Text1, Text2, Text3, Text4),
-    with the separators of the locale."""
+    with a locale's separators (decimal, group)."""
     lines = "".join(json.dumps(dict(zip(("Text1", "Text2", "Text3", "Text4"), run))) + "\n"
                     for run in runs)
-    answer = subprocess.run([calculator, "--decimal", locale[0], "--group", locale[1]],
+    answer = subprocess.run([calculator, "--decimal", separators[0], "--group", separators[1]],
                             input=lines, capture_output=True, text=True, check=True)
     return [json.loads(line) for line in answer.stdout.splitlines()]
 

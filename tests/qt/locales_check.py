@@ -8,7 +8,7 @@
 import sys
 import tempfile
 
-from live_window import Checks, LiveWindow, XServer, driver, expected_from
+from live_window import NOTICE_1, START_ENTRIES, Checks, LiveWindow, XServer, driver, expected_from
 
 # The locale, and its separators as the system writes numbers in it.
 LOCALES = (
@@ -19,8 +19,7 @@ LOCALES = (
 )
 TYPED = ("10,000", "6000,5", "6.000", "10 000", "10\u202f000", "６０００", "1,00")
 # The entry typed into, and what the other two entries hold meanwhile.
-ENTRIES = ((0, ("", "0", "3500")), (1, ("20000", "", "3500")))
-NOTICE_1 = "您输入的不是数字！\n-----------------------\nError: Check your input is not a number"
+ENTRIES = ((0, START_ENTRIES), (1, ("20000", "", "3500")))
 
 
 def run(window, checks, calculator, separators, entry, others, typed, what):

@@ -10,12 +10,11 @@ import os
 import sys
 import tempfile
 
-from live_window import Checks, LiveWindow, XServer
+from live_window import NOTICE_1, START_ENTRIES, Checks, LiveWindow, XServer
 
 OUTCOMES = (
     (("6000", "500", "3500"), ([], "95")),
-    (("", "0", "3500"),
-     (["您输入的不是数字！\n-----------------------\nError: Check your input is not a number"], "95")),
+    (START_ENTRIES, ([NOTICE_1], "95")),
     (("3000", "0", "3500"), (["不用缴纳个税，我穷人一个啊！"], "")),
     (("6000", "0", "9e99"), (["数值溢出！\n-----------------------\nError: Overflow"], "")),
 )
