@@ -4,14 +4,13 @@
 # Hostile input in the real window: huge and strange pastes, Enter held down,
 # a burst of clicks, closing the window over a notice, SIGTERM. After each the
 # program must still work out 6000/500 as 95.
-# Usage: dbus-run-session -- hostile_check.py PROGRAM DRIVER
+# Usage: hostile_check.py PROGRAM DRIVER
 import os
 import signal
 import subprocess
 import sys
-import tempfile
 
-from live_window import (NOTICE_1, START_ENTRIES, Atspi, Checks, LiveWindow, XServer, driver,
+from live_window import (NOTICE_1, START_ENTRIES, Atspi, Checks, LiveWindow, Session, driver,
                          expected_from, press, text_of)
 
 LIMITS = (10, 6, 4)
@@ -100,7 +99,7 @@ def close_over_notice(window, checks):
     checks.equal("closing the window over a notice: exit status", window.wait_exit(), 0)
 
 
-def session_of(pid):
+def left_in_session(pid):
     """The processes, the program's own or its children's, in its session."""
     found = []
     for entry in os.listdir("/proc"):
@@ -118,35 +117,22 @@ def sigterm(window, checks):
     window.process.send_signal(signal.SIGTERM)
     status = window.wait_exit()
     checks.true("SIGTERM ends the program", status in (0, -signal.SIGTERM), f"status {status}")
-    checks.equal("SIGTERM leaves no process behind", session_of(window.process.pid), [])
+    checks.equal("SIGTERM leaves no process behind", left_in_session(window.process.pid), [])
     checks.equal("SIGTERM leaves no file behind", os.listdir(window.leftovers), [])
 
 
 def main(program, calculator):
     checks = Checks()
-    with tempfile.TemporaryDirectory() as work:
-        x_server = XServer(work)
-        try:
-            window = LiveWindow(program, x_server, work)
-            try:
-                pastes(window, checks, calculator)
-                enter_held(window, checks)
-                click_burst(window, checks)
-            finally:
-                window.stop()
-            for case in (close_over_notice, sigterm):
-                window = LiveWindow(program, x_server, work)
-                try:
-                    case(window, checks)
-                finally:
-                    window.stop()
-                window = LiveWindow(program, x_server, work)
-                try:
-                    computes_95(window, checks, f"a new start after {case.__name__}")
-                finally:
-                    window.stop()
-        finally:
-            x_server.stop()
+    with Session() as session:
+        with LiveWindow(program, session) as window:
+            pastes(window, checks, calculator)
+            enter_held(window, checks)
+            click_burst(window, checks)
+        for case in (close_over_notice, sigterm):
+            with LiveWindow(program, session) as window:
+                case(window, checks)
+            with LiveWindow(program, session) as window:
+                computes_95(window, checks, f"a new start after {case.__name__}")
     return checks.exit_status()
 
 

@@ -1,9 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
 """The real program under its own X server, seen and driven as a screen reader
-sees it: through the accessibility bus of the D-Bus session that the test runs
-in (dbus-run-session). Typing and pasting go through the X server, as a user's
-keyboard and clipboard do."""
+sees it: through the accessibility bus of a D-Bus session of its own. Typing
+and pasting go through the X server, as a user's keyboard and clipboard do."""
 
 import json
 import os
@@ -68,32 +67,56 @@ def press(accessible):
     accessible.do_action(names.index("Press"))
 
 
-class XServer:
-    """A private Xvfb, on the display number it picks itself."""
+def started(command, env, log):
+    """Starts a server that writes where it listens to the pipe that stands
+    for {pipe} in its command; returns the process and that line."""
+    read, write = os.pipe()
+    process = subprocess.Popen([word.format(pipe=write) for word in command], pass_fds=[write],
+                               env=env, stdout=log, stderr=log)
+    os.close(write)
+    with os.fdopen(read) as pipe:
+        line = pipe.readline().strip()
+    if not line:
+        raise Failure(f"{command[0]} did not start")
+    return process, line
 
-    def __init__(self, work):
-        read, write = os.pipe()
-        self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", "800x400x24", "-dpi", "96",
-             "-nolisten", "tcp"],
-            pass_fds=[write], stderr=open(os.path.join(work, "xvfb.log"), "w"))
-        os.close(write)
-        with os.fdopen(read) as pipe:
-            number = pipe.readline().strip()
-        if not number:
-            raise Failure("Xvfb did not start")
-        self.name = f":{number}"
 
-    def stop(self):
-        self.process.terminate()
-        self.process.wait()
+class Session:
+    """A desktop session of the test's own: a folder, an X server, a D-Bus
+    session with its accessibility bus. Tests running side by side share
+    nothing, not even the accessibility bus's socket in the runtime folder."""
+
+    def __enter__(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.work = self.folder.name
+        runtime = os.path.join(self.work, "runtime")
+        os.mkdir(runtime, 0o700)
+        self.log = open(os.path.join(self.work, "servers.log"), "w")
+        env = dict(os.environ, XDG_RUNTIME_DIR=runtime)
+        self.bus, address = started(
+            ["dbus-daemon", "--session", "--nofork", "--print-address={pipe}"], env, self.log)
+        self.x_server, number = started(
+            ["Xvfb", "-screen", "0", "800x400x24", "-dpi", "96", "-nolisten", "tcp",
+             "-displayfd", "{pipe}"], env, self.log)
+        self.display = f":{number}"
+        # This process reads the accessibility bus through the session bus.
+        os.environ.update(DBUS_SESSION_BUS_ADDRESS=address, XDG_RUNTIME_DIR=runtime)
+        return self
+
+    def __exit__(self, *exception):
+        for server in (self.x_server, self.bus):
+            server.terminate()
+            server.wait()
+        self.log.close()
+        self.folder.cleanup()
 
 
 class LiveWindow:
     """The program, started in a locale, with its window found on the bus."""
 
-    def __init__(self, program, x_server, work, locale="zh_CN.UTF-8", wrapper=()):
-        self.env = dict(os.environ, DISPLAY=x_server.name, LANG=locale, LC_ALL=locale,
+    def __init__(self, program, session, locale="zh_CN.UTF-8", wrapper=()):
+        work = session.work
+        self.env = dict(os.environ, DISPLAY=session.display, LANG=locale, LC_ALL=locale,
                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         for variable in ("LANGUAGE", "QT_QPA_PLATFORM"):
             self.env.pop(variable, None)
@@ -103,6 +126,20 @@ class LiveWindow:
         self.log = open(os.path.join(work, "program.log"), "a")
         self.process = subprocess.Popen([*wrapper, program], env=self.env, stdout=self.log,
                                         stderr=self.log, start_new_session=True)
+        self.x = None
+        try:
+            self._find(session, wrapper)
+        except BaseException:
+            self.stop()
+            raise
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.stop()
+
+    def _find(self, session, wrapper):
         self.application = wait_for("the program on the accessibility bus", self._application,
                                     timeout=120 if wrapper else 20)
         # Every look goes to the program: a cached state would miss a click.
@@ -115,7 +152,7 @@ class LiveWindow:
             self.button = controls[BUTTON_NAME]
         except KeyError as missing:
             raise Failure(f"no control {missing} among {sorted(controls)}") from None
-        self.x = display.Display(x_server.name)
+        self.x = display.Display(session.display)
         self.x_window = wait_for("the X window", self._x_window)
 
     def _application(self):
@@ -278,7 +315,9 @@ class LiveWindow:
         if self.alive():
             os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait()
-        self.x.close()
+        if self.x is not None:
+            self.x.close()
+            self.x = None
 
 
 def driver(calculator, separators, runs):

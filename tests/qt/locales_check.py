@@ -4,11 +4,10 @@
 # Types grouped, decimal and full-width amounts into the real window in each
 # of the users' locales, and compares what the window answers with what the
 # driver answers for the separators of that locale.
-# Usage: dbus-run-session -- locales_check.py PROGRAM DRIVER
+# Usage: locales_check.py PROGRAM DRIVER
 import sys
-import tempfile
 
-from live_window import NOTICE_1, START_ENTRIES, Checks, LiveWindow, XServer, driver, expected_from
+from live_window import NOTICE_1, START_ENTRIES, Checks, LiveWindow, Session, driver, expected_from
 
 # The locale, and its separators as the system writes numbers in it.
 LOCALES = (
@@ -34,24 +33,17 @@ def run(window, checks, calculator, separators, entry, others, typed, what):
 def main(program, calculator):
     checks = Checks()
     wrong_grouping = {}
-    with tempfile.TemporaryDirectory() as work:
-        x_server = XServer(work)
-        try:
-            for locale, decimal, group in LOCALES:
-                window = LiveWindow(program, x_server, work, locale)
-                try:
-                    for entry, others in ENTRIES:
-                        for typed in TYPED:
-                            run(window, checks, calculator, (decimal, group), entry, others,
-                                typed, f"{locale}: {typed!r} in Text{entry + 1}")
-                    wrong = f"1{group}00"
-                    wrong_grouping[locale] = run(window, checks, calculator, (decimal, group), 0,
-                                                 ENTRIES[0][1], wrong, f"{locale}: {wrong!r}")[0]
-                    checks.true(f"{locale}: the program runs on", window.alive())
-                finally:
-                    window.stop()
-        finally:
-            x_server.stop()
+    with Session() as session:
+        for locale, decimal, group in LOCALES:
+            with LiveWindow(program, session, locale) as window:
+                for entry, others in ENTRIES:
+                    for typed in TYPED:
+                        run(window, checks, calculator, (decimal, group), entry, others, typed,
+                            f"{locale}: {typed!r} in Text{entry + 1}")
+                wrong = f"1{group}00"
+                wrong_grouping[locale] = run(window, checks, calculator, (decimal, group), 0,
+                                             ENTRIES[0][1], wrong, f"{locale}: {wrong!r}")[0]
+                checks.true(f"{locale}: the program runs on", window.alive())
     for locale, prompts in wrong_grouping.items():
         checks.equal(f"{locale}: the notice of a wrong grouping", prompts, [NOTICE_1])
     return checks.exit_status()

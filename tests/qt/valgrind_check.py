@@ -5,12 +5,11 @@
 # the first notice, the zero-tax notice, the overflow error), close. Memcheck
 # must find no error and no block definitely lost; what the toolkit itself
 # does is in valgrind.supp.
-# Usage: dbus-run-session -- valgrind_check.py PROGRAM SUPPRESSIONS
+# Usage: valgrind_check.py PROGRAM SUPPRESSIONS
 import os
 import sys
-import tempfile
 
-from live_window import NOTICE_1, START_ENTRIES, Checks, LiveWindow, XServer
+from live_window import NOTICE_1, START_ENTRIES, Checks, LiveWindow, Session
 
 OUTCOMES = (
     (("6000", "500", "3500"), ([], "95")),
@@ -23,22 +22,17 @@ ERROR_STATUS = 99
 
 def main(program, suppressions):
     checks = Checks()
-    with tempfile.TemporaryDirectory() as work:
-        log = os.path.join(work, "memcheck.log")
+    with Session() as session:
+        log = os.path.join(session.work, "memcheck.log")
         memcheck = ("valgrind", "--tool=memcheck", "--leak-check=full",
                     "--errors-for-leak-kinds=definite", f"--error-exitcode={ERROR_STATUS}",
                     f"--suppressions={suppressions}", "--num-callers=40", f"--log-file={log}")
-        x_server = XServer(work)
-        window = LiveWindow(program, x_server, work, wrapper=memcheck)
-        try:
+        with LiveWindow(program, session, wrapper=memcheck) as window:
             for texts, expected in OUTCOMES:
                 checks.equal(f"{texts} under memcheck",
                              window.compute(*texts, text4=expected[1]), expected)
             window.close_window()
             status = window.wait_exit(timeout=120)
-        finally:
-            window.stop()
-            x_server.stop()
         checks.equal("exit status under memcheck (99: memcheck found something)", status, 0)
         if status != 0:
             with open(log) as report:
