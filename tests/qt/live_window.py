@@ -17,6 +17,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 from Xlib import X, display, protocol  # noqa: E402
+from Xlib.ext import xtest  # noqa: E402
 
 CAPTION = "Quorvel version 0.3"
 APP_TITLE = "Quorvel ver 0.1.5"
@@ -81,10 +82,19 @@ def started(command, env, log):
     return process, line
 
 
+def keysym(character):
+    return ord(character) if ord(character) < 0x100 else 0x1000000 + ord(character)
+
+
 class Session:
     """A desktop session of the test's own: a folder, an X server, a D-Bus
     session with its accessibility bus. Tests running side by side share
-    nothing, not even the accessibility bus's socket in the runtime folder."""
+    nothing, not even the accessibility bus's socket in the runtime folder.
+    Each character to be typed gets a key before any program starts: a key
+    bound while the program runs may reach it before the new keyboard map."""
+
+    def __init__(self, typed=""):
+        self.typed = typed
 
     def __enter__(self):
         self.folder = tempfile.TemporaryDirectory()
@@ -95,13 +105,27 @@ class Session:
         env = dict(os.environ, XDG_RUNTIME_DIR=runtime)
         self.bus, address = started(
             ["dbus-daemon", "--session", "--nofork", "--print-address={pipe}"], env, self.log)
+        # No reset when the last client leaves: it would take the bound keys.
         self.x_server, number = started(
             ["Xvfb", "-screen", "0", "800x400x24", "-dpi", "96", "-nolisten", "tcp",
-             "-displayfd", "{pipe}"], env, self.log)
+             "-noreset", "-displayfd", "{pipe}"], env, self.log)
         self.display = f":{number}"
+        self._bind_keys()
         # This process reads the accessibility bus through the session bus.
         os.environ.update(DBUS_SESSION_BUS_ADDRESS=address, XDG_RUNTIME_DIR=runtime)
         return self
+
+    def _bind_keys(self):
+        x = display.Display(self.display)
+        first = x.display.info.min_keycode
+        mapping = x.get_keyboard_mapping(first, x.display.info.max_keycode - first + 1)
+        free = [first + i for i, row in enumerate(mapping) if not any(row)]
+        for character in sorted(set(self.typed)):
+            code = x.keysym_to_keycode(keysym(character))
+            if code == 0 or x.keycode_to_keysym(code, 0) != keysym(character):
+                x.change_keyboard_mapping(free.pop(), [(keysym(character),) * 2])
+        x.sync()
+        x.close()
 
     def __exit__(self, *exception):
         for server in (self.x_server, self.bus):
@@ -257,20 +281,22 @@ class LiveWindow:
         subprocess.run(["xdotool", *arguments], env=self.env, check=True)
 
     def type_into(self, entry, text):
-        """Types text into the emptied entry, key by key. The X server drops a
-        key now and then when it must give a character outside its keyboard
-        map a key of its own, so a text that did not arrive whole is typed
-        again; the program sees each try as a user's typing."""
-        for _ in range(10):
-            entry.set_text_contents("")
-            self.focus(entry)
-            self.xdotool("type", "--delay", "20", text)
-            try:
-                wait_for(f"{text!r} in {entry.get_name()}", lambda: text_of(entry) == text, 1)
-                return
-            except Failure:
-                continue
-        raise Failure(f"typed {text!r} ten times into {entry.get_name()}, got {text_of(entry)!r}")
+        """Types text into the emptied entry, key by key, on keys the session
+        bound to its characters."""
+        entry.set_text_contents("")
+        self.focus(entry)
+        for character in text:
+            code = self.x.keysym_to_keycode(keysym(character))
+            if self.x.keycode_to_keysym(code, 0) != keysym(character):
+                raise Failure(f"no key of its own for {character!r}")
+            xtest.fake_input(self.x, X.KeyPress, code)
+            xtest.fake_input(self.x, X.KeyRelease, code)
+        self.x.sync()
+        try:
+            wait_for(f"{text!r} in {entry.get_name()}", lambda: text_of(entry) == text, 5)
+        except Failure:
+            got = text_of(entry)
+            raise Failure(f"typed {text!r} into {entry.get_name()}, got {got!r}") from None
 
     def paste_into(self, entry, data):
         """Offers data on the clipboard, as another program does, and pastes it

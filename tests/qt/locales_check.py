@@ -33,7 +33,8 @@ def run(window, checks, calculator, separators, entry, others, typed, what):
 def main(program, calculator):
     checks = Checks()
     wrong_grouping = {}
-    with Session() as session:
+    typed = "".join(TYPED) + "".join(f"1{group}00" for _, _, group in LOCALES)
+    with Session(typed) as session:
         for locale, decimal, group in LOCALES:
             with LiveWindow(program, session, locale) as window:
                 for entry, others in ENTRIES:
