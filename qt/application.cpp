@@ -2,15 +2,28 @@
 // SPDX-License-Identifier: MIT
 #include "qt/application.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 #include "form/app_info.h"
+#include "qt/frm_main.h"
 #include "qt/to_qstring.h"
 
 namespace qtui {
+namespace {
+
+// A screen reader announces the window as a frame, as any top-level window; a
+// plain widget would be announced as a filler.
+QAccessibleInterface* accessibleWindow(const QString& /*className*/, QObject* object) {
+  auto* form = qobject_cast<frm_main*>(object);
+  return form != nullptr ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
+}
+
+}  // namespace
 
 void setUpApplication(QApplication& app) {
   // The display name stays unset: on X11 the toolkit would append it to the caption.
@@ -22,6 +35,7 @@ void setUpApplication(QApplication& app) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(translator);
   }
+  QAccessible::installFactory(accessibleWindow);
 }
 
 calc::NumberLocale systemNumberLocale() {

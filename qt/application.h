@@ -8,8 +8,9 @@ class QApplication;
 
 namespace qtui {
 
-// Names the application and speaks the toolkit's own texts (OK buttons,
-// context menus) in Simplified Chinese, whatever the system's language.
+// Names the application, speaks the toolkit's own texts (OK buttons, context
+// menus) in Simplified Chinese, whatever the system's language, and presents
+// the window to screen readers as a frame.
 void setUpApplication(QApplication& app);
 
 // The separators of numbers as the user's system locale writes them.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "qt/running_window.h"
 
+#include <QCoreApplication>
+
 #include "qt/form_load.h"
 #include "qt/wiring.h"
 
@@ -10,6 +12,11 @@ namespace qtui {
 RunningWindow::RunningWindow(const calc::NumberLocale& locale) {
   Form_Load(form_);
   wireEvents(form_, host_, locale);
+  QCoreApplication::instance()->installNativeEventFilter(&closeOverNotice_);
+}
+
+RunningWindow::~RunningWindow() {
+  QCoreApplication::instance()->removeNativeEventFilter(&closeOverNotice_);
 }
 
 }  // namespace qtui

@@ -3,23 +3,30 @@
 #pragma once
 
 #include "calc/number_locale.h"
+#include "qt/close_over_notice.h"
 #include "qt/frm_main.h"
 #include "qt/window_host.h"
 
 namespace qtui {
 
 // The program's start-up once the application is set up: frm_main made and
-// loaded, with the calculate button wired to the calculation. Showing it is
-// left to the caller.
+// loaded, with the calculate button wired to the calculation and a close over
+// a notice ending the program. Showing it is left to the caller.
 class RunningWindow {
  public:
   explicit RunningWindow(const calc::NumberLocale& locale);
+  ~RunningWindow();
+  RunningWindow(const RunningWindow&) = delete;
+  RunningWindow& operator=(const RunningWindow&) = delete;
+  RunningWindow(RunningWindow&&) = delete;
+  RunningWindow& operator=(RunningWindow&&) = delete;
 
   frm_main& form() { return form_; }
 
  private:
   frm_main form_;
   WindowHost host_{form_};
+  CloseOverNotice closeOverNotice_{form_};
 };
 
 }  // namespace qtui

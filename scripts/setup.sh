@@ -10,6 +10,8 @@
 program_packages=(
   build-essential cmake
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp
+  # the window's close request seen under an open notice
+  pkgconf libxcb1-dev
 )
 # What makes the Debian package: the date of the last commit and the
 # dependencies that dpkg-shlibdeps finds.
@@ -22,9 +24,14 @@ test_packages=(
   desktop-file-utils appstream lintian
   # fuzzing and static analysis
   clang-14 libclang-rt-14-dev clang-tidy
-  # the benchmarks (cmake -DQUORVEL_BENCHMARKS=ON)
-  libbenchmark-dev valgrind pkgconf libxcb1-dev
+  # the window under memcheck, and the benchmarks (cmake -DQUORVEL_BENCHMARKS=ON)
+  libbenchmark-dev valgrind
+  # the window read through the accessibility bus, typed and pasted into, in the
+  # users' locales
+  dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib xclip locales
 )
+# The locales the real window is checked in; a fresh system has none of them.
+locales=(zh_CN en_US de_DE fr_FR)
 case ${1:-} in
   run) packages=("${program_packages[@]}") ;;
   package) packages=("${program_packages[@]}" "${package_packages[@]}") ;;
@@ -59,6 +66,16 @@ install_missing() {
     "${missing[@]}"
 }
 
+generate_locales() {
+  local name as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  for name in "${locales[@]}"; do
+    locale -a | grep -qx "$name.utf8" && continue
+    echo "Generating the locale $name.UTF-8"
+    "${as_root[@]}" localedef -i "$name" -f UTF-8 "$name.UTF-8"
+  done
+}
+
 # The program's file name, its texts and its manual pages are UTF-8, which a
 # caller without a locale (a fresh system, a container, ssh) would make every
 # tool read as ASCII; C.UTF-8 is on every Debian system.
@@ -71,3 +88,4 @@ export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 install_missing
+[ "${1:-}" != test ] || generate_locales
