@@ -121,6 +121,8 @@ void frm_main::createControls() {
     // Edit boxes and the combo box's edit field count characters as UTF-16 units,
     // which for the digits and letters of an amount are characters.
     if (control.maxLength > 0) SendMessageW(controls_[i], EM_LIMITTEXT, control.maxLength, 0);
+    // A combo box takes no text from its creation; its edit field gets it here.
+    if (control.kind == Kind::ComboBox) SetWindowTextW(controls_[i], caption.c_str());
   }
   // The dialog manager walks Tab in the order of the child windows. Ordered by
   // tab index, the entries come in their tab order and every label after them,
