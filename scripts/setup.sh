@@ -7,8 +7,11 @@ packages=(
   build-essential cmake
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp
-  # the checks of the window under a real X server and of the version record
-  xvfb x11-utils xdotool imagemagick binutils-mingw-w64-i686
+  # the checks of the window under a real X server
+  xvfb x11-utils xdotool imagemagick
+  # the Windows program, cross-built and run under Wine (its 64-bit half only:
+  # this machine runs no 32-bit programs)
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 wine fonts-wine
   # making and checking the Debian package
   dpkg-dev file desktop-file-utils appstream
   # fuzzing, static analysis and the start-up benchmark

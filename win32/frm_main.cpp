@@ -28,9 +28,7 @@ std::wstring wide(std::string_view utf8) {
   return {text.begin(), text.end()};
 }
 
-COLORREF colorOf(const form::Rgb& rgb) {
-  return RGB(rgb.red, rgb.green, rgb.blue);
-}
+COLORREF colorOf(const form::Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
 struct WindowKind {
   const wchar_t* className;
@@ -76,9 +74,9 @@ void registerClass(HINSTANCE instance) {
 frm_main::frm_main(HINSTANCE instance) : instance_(instance) {
   registerClass(instance);
   const std::wstring caption = wide(form::kCaption);
-  hwnd_ = CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                          nullptr);
+  hwnd_ =
+      CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProc));
 
@@ -115,8 +113,8 @@ void frm_main::createControls() {
     if (kind.className == nullptr) continue;
     const std::wstring caption = wide(control.caption);
     controls_[i] = CreateWindowExW(
-        kind.exStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0,
-        0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))), instance_,
+        kind.exStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0,
+        0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))), instance_,
         nullptr);
     // Edit boxes and the combo box's edit field count characters as UTF-16 units,
     // which for the digits and letters of an amount are characters.
@@ -135,10 +133,8 @@ void frm_main::createControls() {
       SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
-  textBoxes_ = {windowOf(form::control("Text1")),
-                windowOf(form::control("Text2")),
-                windowOf(form::control("Text3")),
-                windowOf(form::control("Text4"))};
+  textBoxes_ = {windowOf(form::control("Text1")), windowOf(form::control("Text2")),
+                windowOf(form::control("Text3")), windowOf(form::control("Text4"))};
   command1_ = windowOf(form::control("Command1"));
 }
 
@@ -192,7 +188,8 @@ void frm_main::setIcons(UINT dpi) {
     const HANDLE icon =
         LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size, size, 0);
     // The icon of an earlier DPI goes.
-    if (const LRESULT old = SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon))) {
+    if (const LRESULT old =
+            SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon))) {
       DestroyIcon(reinterpret_cast<HICON>(old));
     }
   }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
 #include <windows.h>
+// After windows.h, whose types they use.
 #include <commctrl.h>
 #include <objbase.h>
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-// Hostile entries through build/bin/quorvel-calc: every line is answered, and
+// Hostile entries through build/bin/quorvel-calc, or through the shell command
+// in QUORVEL_CALC (a Windows driver under Wine): every line is answered, and
 // none crashes the driver or changes Text4 behind the user's back.
 #include <gtest/gtest.h>
 
@@ -46,6 +47,11 @@ const std::vector<Row> kRows{
     {"DeepNesting", std::string(100000, '[') + std::string(100000, ']'), "bad-input"},
 };
 
+std::string driverCommand() {
+  const char* command = std::getenv("QUORVEL_CALC");
+  return command != nullptr ? command : "'" QUORVEL_CALC "'";
+}
+
 std::vector<Json> runDriver(const std::vector<Row>& rows, int& status) {
   const std::string in = testing::TempDir() + "hostile.jsonl";
   const std::string out = testing::TempDir() + "hostile.out";
@@ -53,7 +59,7 @@ std::vector<Json> runDriver(const std::vector<Row>& rows, int& status) {
     std::ofstream file(in, std::ios::binary);
     for (const Row& row : rows) file << row.line << '\n';
   }
-  status = std::system(("'" QUORVEL_CALC "' <'" + in + "' >'" + out + "'").c_str());
+  status = std::system((driverCommand() + " <'" + in + "' >'" + out + "'").c_str());
   std::ifstream answers(out, std::ios::binary);
   std::vector<Json> parsed;
   for (std::string line; std::getline(answers, line);) parsed.push_back(Json::parse(line));

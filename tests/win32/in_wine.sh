@@ -26,8 +26,10 @@ wineboot --init >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 # A crash fails at once instead of waiting on a dialog.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
-# 宋体 from the Song face that Debian has, for the window and the message boxes.
-ln -s /usr/share/fonts/truetype/arphic-gbsn00lp/gbsn00lp.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+# Wine's own fonts (Marlett draws the caption's buttons), and 宋体 from the
+# Song face that Debian has, for the window and the message boxes.
+ln -s /usr/share/wine/fonts/* /usr/share/fonts/truetype/arphic-gbsn00lp/gbsn00lp.ttf \
+  "$WINEPREFIX/drive_c/windows/Fonts/"
 for family in SimSun 宋体; do
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v "$family" /d 'AR PL SungtiL GB' /f >/dev/null

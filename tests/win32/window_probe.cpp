@@ -52,19 +52,18 @@ bool waitFor(const std::function<bool()>& done) {
   return done();
 }
 
-HWND mainWindow() {
-  return FindWindowW(nullptr, wide(form::kCaption).c_str());
-}
+HWND mainWindow() { return FindWindowW(nullptr, wide(form::kCaption).c_str()); }
 
 HWND controlOf(HWND window, std::string_view name) {
-  return GetDlgItem(window,
-                    win32ui::controlId(*std::ranges::find(form::kControls, name, &form::Control::name)));
+  return GetDlgItem(
+      window, win32ui::controlId(*std::ranges::find(form::kControls, name, &form::Control::name)));
 }
 
 std::string textOf(HWND control) {
   std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1,
                     L'\0');
-  const auto length = SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  const auto length =
+      SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(length));
   return narrow(text);
 }
@@ -81,9 +80,7 @@ HWND focusOf(HWND window) {
 }
 
 // The message box that the program has open, if any.
-HWND messageBox() {
-  return FindWindowW(L"#32770", wide(form::kAppTitle).c_str());
-}
+HWND messageBox() { return FindWindowW(L"#32770", wide(form::kAppTitle).c_str()); }
 
 // The prompt of the open message box, after which its OK button is pressed.
 std::string answerMessageBox(HWND window) {
@@ -164,7 +161,11 @@ void checkFrame(HWND window) {
 
 void checkStartTexts(HWND window) {
   const std::vector<std::pair<std::string_view, std::string_view>> start{
-      {"Text1", ""}, {"Text2", "0"}, {"Text3", "3500"}, {"Text4", "0"}, {"Combo1", "工资、薪金所得"}};
+      {"Text1", ""},
+      {"Text2", "0"},
+      {"Text3", "3500"},
+      {"Text4", "0"},
+      {"Combo1", "工资、薪金所得"}};
   for (const auto& [name, text] : start) {
     expect(textOf(controlOf(window, name)) == text,
            std::string(name) + " starts with " + textOf(controlOf(window, name)));
@@ -199,8 +200,9 @@ void checkLimits(HWND window) {
   struct Limit {
     std::string_view name, typed, kept;
   };
-  for (const Limit& limit : {Limit{"Text1", "12345678901", "1234567890"},
-                             Limit{"Text2", "1234567", "123456"}, Limit{"Text3", "12345", "1234"}}) {
+  for (const Limit& limit :
+       {Limit{"Text1", "12345678901", "1234567890"}, Limit{"Text2", "1234567", "123456"},
+        Limit{"Text3", "12345", "1234"}}) {
     HWND box = controlOf(window, limit.name);
     type(box, limit.typed);
     expect(textOf(box) == limit.kept, std::string(limit.name) + " typed: " + textOf(box));
@@ -222,7 +224,8 @@ void checkCalculations(HWND window) {
   HWND box = nullptr;
   expect(waitFor([&] { return (box = messageBox()) != nullptr; }), "Enter presses Command1");
   expect(textOf(text4) == "0", "Text4 shows 0 under the zero-tax notice: " + textOf(text4));
-  expect(answerMessageBox(window) == "不用缴纳个税，我穷人一个啊！", "3000 gives the zero-tax notice");
+  expect(answerMessageBox(window) == "不用缴纳个税，我穷人一个啊！",
+         "3000 gives the zero-tax notice");
   expect(waitFor([&] { return textOf(text4).empty(); }), "Text4 is emptied after the notice");
 
   setEntries(window, "6000", "500", "3500");
