@@ -36,4 +36,12 @@ wine "$probe" check 2> >(grep -v wine32 >&2) || fail "the probe found faults"
 status=0
 wait "$app" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
+
+# Closed while a notice is open, it ends as well.
+wine "$program" 2>/dev/null &
+app=$!
+wine "$probe" close-during-notice 2> >(grep -v wine32 >&2) || fail "no notice to close under"
+status=0
+wait "$app" || status=$?
+[ "$status" -eq 0 ] || fail "closed under a notice, the program ended with status $status"
 echo "window, keys, notices and exit checked; screenshot in $screenshot"

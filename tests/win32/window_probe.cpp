@@ -5,6 +5,7 @@
 //   window_probe wait   waits for the window; prints its client area's corner
 //                       and its frame's rectangle on the screen
 //   window_probe check  checks the window, its keys and its notices, then closes it
+//   window_probe close-during-notice  closes the window while a notice is open
 #include <windows.h>
 
 #include <algorithm>
@@ -209,6 +210,28 @@ void checkLimits(HWND window) {
     paste(box, std::string(limit.typed) + std::string(limit.typed));
     expect(textOf(box) == limit.kept, std::string(limit.name) + " pasted: " + textOf(box));
   }
+  HWND text1 = controlOf(window, "Text1");
+  paste(text1, std::string(1 << 20, '7'));
+  expect(textOf(text1) == "7777777777", "a pasted megabyte leaves " + textOf(text1).substr(0, 20));
+}
+
+void checkJunkAndBurst(HWND window) {
+  HWND text4 = controlOf(window, "Text4");
+  setEntries(window, "junk", "0", "3500");
+  PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
+  expect(answerMessageBox(window).starts_with("您输入的不是数字！"), "junk gives notice 1");
+
+  // A burst of clicks is served one after another, each to its end.
+  setEntries(window, "6000", "500", "3500");
+  setText(text4, "");
+  for (int i = 0; i < 100; ++i) PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  HANDLE program = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, id);
+  expect(WaitForInputIdle(program, 20000) == 0, "the program serves the burst to its end");
+  CloseHandle(program);
+  expect(messageBox() == nullptr, "a burst of clicks gives no notice");
+  expect(textOf(text4) == "95", "a burst of 100 clicks gives " + textOf(text4));
 }
 
 void checkCalculations(HWND window) {
@@ -260,8 +283,15 @@ int main(int argc, char** argv) {
                 frame.right - frame.left, frame.bottom - frame.top);
     return 0;
   }
+  if (command == "close-during-notice") {
+    PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
+    expect(waitFor([] { return messageBox() != nullptr; }),
+           "a click with the start texts gives a notice");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return failures == 0 ? 0 : 1;
+  }
   if (command != "check") {
-    std::fprintf(stderr, "usage: window_probe wait|check\n");
+    std::fprintf(stderr, "usage: window_probe wait|check|close-during-notice\n");
     return 2;
   }
   checkFrame(window);
@@ -270,6 +300,7 @@ int main(int argc, char** argv) {
   checkFirstClick(window);
   checkLimits(window);
   checkCalculations(window);
+  checkJunkAndBurst(window);
   PostMessageW(window, WM_CLOSE, 0, 0);
   return failures == 0 ? 0 : 1;
 }
