@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <algorithm>
-
 #include "form/controls.h"
 
 namespace win32ui {
