@@ -147,10 +147,11 @@ inline constexpr auto kTabOrder = [] {
 
 // The rules the table keeps, checked when it is compiled.
 consteval bool entriesAreLabelled() {
-  for (const Control& c : kControls) {
-    if (!c.labelledBy.empty() && control(c.labelledBy).kind != Kind::Label) return false;
-  }
-  return true;
+  // A name missing from the table reads past its end and fails to compile.
+  return std::ranges::all_of(kControls, [](const Control& c) {
+    return c.labelledBy.empty() ||
+           std::ranges::find(kControls, c.labelledBy, &Control::name)->kind == Kind::Label;
+  });
 }
 static_assert(entriesAreLabelled(), "an entry is named by something other than a label");
 

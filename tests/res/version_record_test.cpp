@@ -74,7 +74,9 @@ Resources resources(const Bytes& program) {
   const std::size_t optional = header + 24;
   const bool pe32 = word(program, optional) == 0x10B;
   const std::size_t directories = optional + (pe32 ? 96 : 112);
-  const std::size_t root = fileOffset(program, dword(program, directories + 2 * 8));
+  constexpr std::size_t kResourceDirectory = 2;  // the third of the data directories
+  const std::size_t root =
+      fileOffset(program, dword(program, directories + kResourceDirectory * 8));
 
   const auto entries = [&](std::size_t directory) {
     std::vector<std::pair<std::uint32_t, std::uint32_t>> out;  // id, offset from the root
