@@ -140,8 +140,9 @@ void frm_main::createControls() {
 
 void frm_main::layOut(UINT dpi) {
   dpi_ = dpi;
+  // The fonts of an earlier DPI go once the controls have the new ones.
+  const auto earlierFonts = fonts_;
   for (std::size_t face = 0; face < fonts_.size(); ++face) {
-    DeleteObject(fonts_[face]);
     const form::FaceSetting& setting = form::kFaces[face];
     // A point is 20 twips.
     const int height = -toPixels(static_cast<int>(setting.pointSize * 20));
@@ -152,6 +153,7 @@ void frm_main::layOut(UINT dpi) {
   setIcons(dpi);
 
   HDC dc = GetDC(hwnd_);
+  const HGDIOBJ dcFont = GetCurrentObject(dc, OBJ_FONT);
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
     const Control& control = form::kControls[i];
     if (controls_[i] == nullptr) continue;
@@ -168,7 +170,9 @@ void frm_main::layOut(UINT dpi) {
     SetWindowPos(controls_[i], nullptr, toPixels(control.left), toPixels(control.top), width,
                  toPixels(control.height), SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  SelectObject(dc, dcFont);
   ReleaseDC(hwnd_, dc);
+  for (HFONT font : earlierFonts) DeleteObject(font);
 
   RECT frame{0, 0, toPixels(form::kClientWidth), toPixels(form::kClientHeight)};
   AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
