@@ -18,8 +18,12 @@ program_packages=(
 package_packages=(git dpkg-dev file)
 test_packages=(
   libgtest-dev nlohmann-json3-dev
-  # the checks of the window under a real X server and of the version record
-  xvfb x11-utils xdotool imagemagick binutils-mingw-w64-i686
+  # the checks of the window under a real X server
+  xvfb x11-utils xdotool imagemagick
+  # the Windows program, cross-built and run under Wine (its 64-bit half only:
+  # this machine runs no 32-bit programs), and its installer packages
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 wine fonts-wine
+  wixl msitools
   # checking the Debian package
   desktop-file-utils appstream lintian
   # fuzzing and static analysis

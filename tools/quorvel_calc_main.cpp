@@ -1,5 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -51,6 +56,12 @@ calc::NumberLocale parseOptions(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   const calc::NumberLocale locale = parseOptions(argc, argv);
+#ifdef _WIN32
+  // Lines end in a line feed alone, as on every other system, and a Ctrl-Z is
+  // no end of input.
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   std::ios::sync_with_stdio(false);
   // Reading a line would flush every answer; answerLines flushes when the input runs dry.
   std::cin.tie(nullptr);

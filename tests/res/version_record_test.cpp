@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-// Reads back the compiled resources of the Windows program file and the icon
-// file they carry.
+// Reads back the resources of the linked Windows program file, the version
+// record and the icon group among them, and the icon file they carry.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -44,17 +44,59 @@ std::string text16(const Bytes& b, std::size_t& at) {
   return out;
 }
 
-// The resources of a .res file by type and numeric name.
-std::map<std::pair<std::uint32_t, std::uint32_t>, Bytes> resources(const Bytes& res) {
-  std::map<std::pair<std::uint32_t, std::uint32_t>, Bytes> out;
-  for (std::size_t at = 0; at < res.size();) {
-    const std::uint32_t dataSize = dword(res, at);
-    const std::uint32_t headerSize = dword(res, at + 4);
-    EXPECT_EQ(word(res, at + 8), 0xFFFFu) << "a resource type by name";
-    EXPECT_EQ(word(res, at + 12), 0xFFFFu) << "a resource named by text";
-    const auto data = res.begin() + static_cast<std::ptrdiff_t>(at + headerSize);
-    out[{word(res, at + 10), word(res, at + 14)}] = Bytes(data, data + dataSize);
-    at = aligned(at + headerSize + dataSize);
+struct Resource {
+  std::uint32_t language;
+  Bytes data;
+};
+
+using Resources = std::map<std::pair<std::uint32_t, std::uint32_t>, Resource>;
+
+// Where the bytes of a relative virtual address lie in the program file.
+std::size_t fileOffset(const Bytes& program, std::uint32_t rva) {
+  const std::size_t header = dword(program, 0x3C);
+  const std::size_t sections = header + 24 + word(program, header + 20);
+  for (std::size_t i = 0; i < word(program, header + 6); ++i) {
+    const std::size_t section = sections + 40 * i;
+    const std::uint32_t start = dword(program, section + 12);
+    if (rva >= start && rva < start + dword(program, section + 8)) {
+      return rva - start + dword(program, section + 20);
+    }
+  }
+  ADD_FAILURE() << "no section holds address " << rva;
+  return 0;
+}
+
+// The resources of the program file by type and numeric name, walked down
+// the three levels of its resource directory: type, name, language.
+Resources resources(const Bytes& program) {
+  const std::size_t header = dword(program, 0x3C);
+  EXPECT_EQ(dword(program, header), 0x4550u) << "no PE signature";
+  const std::size_t optional = header + 24;
+  const bool pe32 = word(program, optional) == 0x10B;
+  const std::size_t directories = optional + (pe32 ? 96 : 112);
+  constexpr std::size_t kResourceDirectory = 2;  // the third of the data directories
+  const std::size_t root =
+      fileOffset(program, dword(program, directories + kResourceDirectory * 8));
+
+  const auto entries = [&](std::size_t directory) {
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> out;  // id, offset from the root
+    const std::size_t count = word(program, directory + 12) + word(program, directory + 14);
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::size_t entry = directory + 16 + 8 * i;
+      EXPECT_EQ(dword(program, entry) & 0x80000000u, 0u) << "a resource named by text";
+      out.emplace_back(dword(program, entry), dword(program, entry + 4) & 0x7FFFFFFFu);
+    }
+    return out;
+  };
+  Resources out;
+  for (const auto& [type, names] : entries(root)) {
+    for (const auto& [name, languages] : entries(root + names)) {
+      for (const auto& [language, dataEntry] : entries(root + languages)) {
+        const std::size_t data = fileOffset(program, dword(program, root + dataEntry));
+        const auto begin = program.begin() + static_cast<std::ptrdiff_t>(data);
+        out[{type, name}] = {language, Bytes(begin, begin + dword(program, root + dataEntry + 4))};
+      }
+    }
   }
   return out;
 }
@@ -83,9 +125,9 @@ Node node(const Bytes& b, std::size_t at) {
   return n;
 }
 
-constexpr std::uint32_t kIcon = 3, kGroupIcon = 14, kVersion = 16;
+constexpr std::uint32_t kIcon = 3, kGroupIcon = 14, kVersion = 16, kManifest = 24;
 
-const Bytes kRes = readFile(QUORVEL_RES_FILE);
+const Bytes kProgram = readFile(QUORVEL_PROGRAM_FILE);
 const Bytes kIco = readFile(QUORVEL_ICO_FILE);
 
 TEST(IconFile, HoldsTwelveImagesInOrder) {
@@ -116,7 +158,7 @@ TEST(IconFile, HoldsTwelveImagesInOrder) {
 }
 
 TEST(VersionRecord, FixedPart) {
-  const Node record = node(resources(kRes).at({kVersion, 1}), 0);
+  const Node record = node(resources(kProgram).at({kVersion, 1}).data, 0);
   EXPECT_EQ(record.key, "VS_VERSION_INFO");
   ASSERT_EQ(record.value.size(), 52u);
   EXPECT_EQ(dword(record.value, 0), 0xFEEF04BDu);
@@ -130,7 +172,7 @@ TEST(VersionRecord, FixedPart) {
 }
 
 TEST(VersionRecord, StringTableAndTranslation) {
-  const Node record = node(resources(kRes).at({kVersion, 1}), 0);
+  const Node record = node(resources(kProgram).at({kVersion, 1}).data, 0);
   ASSERT_EQ(record.children.size(), 2u);
   const Node& strings = record.children[0];
   EXPECT_EQ(strings.key, "StringFileInfo");
@@ -161,8 +203,8 @@ TEST(VersionRecord, StringTableAndTranslation) {
 }
 
 TEST(VersionRecord, IconGroupOneHoldsTheIconFile) {
-  const auto all = resources(kRes);
-  const Bytes& group = all.at({kGroupIcon, 1});
+  const auto all = resources(kProgram);
+  const Bytes& group = all.at({kGroupIcon, 1}).data;
   ASSERT_EQ(word(group, 4), 12u);
   for (std::size_t i = 0; i < 12; ++i) {
     SCOPED_TRACE("image " + std::to_string(i));
@@ -175,7 +217,23 @@ TEST(VersionRecord, IconGroupOneHoldsTheIconFile) {
     const auto offset = static_cast<std::ptrdiff_t>(dword(kIco, fileEntry + 12));
     const Bytes fileImage(kIco.begin() + offset,
                           kIco.begin() + offset + dword(kIco, fileEntry + 8));
-    EXPECT_EQ(all.at({kIcon, word(group, entry + 12)}), fileImage);
+    EXPECT_EQ(all.at({kIcon, word(group, entry + 12)}).data, fileImage);
+  }
+}
+
+TEST(ProgramFile, IsThe32BitProgram) {
+  const std::size_t header = dword(kProgram, 0x3C);
+  EXPECT_EQ(word(kProgram, header + 4), 0x14Cu);    // Intel 80386
+  EXPECT_EQ(word(kProgram, header + 24), 0x10Bu);   // PE32
+  EXPECT_EQ(word(kProgram, header + 24 + 68), 2u);  // a GUI program
+}
+
+TEST(ProgramFile, ResourcesAreChineseAndCarryTheManifest) {
+  const auto all = resources(kProgram);
+  EXPECT_TRUE(all.contains({kManifest, 1}));
+  for (const auto& [id, resource] : all) {
+    SCOPED_TRACE("type " + std::to_string(id.first) + " name " + std::to_string(id.second));
+    EXPECT_EQ(resource.language, 0x0804u);
   }
 }
 

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veskaro
+# SPDX-License-Identifier: MIT
+# Reads a Windows Installer package's tables back, installs it with Wine's
+# msiexec as a user would, looks for the program, its Start-menu shortcut and
+# its entry in Programs and Features, starts the program where this Wine can
+# run it, and removes the package again, leaving nothing behind. Runs inside
+# in_wine.sh. Usage: msi_check.sh PACKAGE x86|x64
+set -euo pipefail
+msi=$1
+arch=$2
+fail() { echo "FAIL: $*" >&2; exit 1; }
+program='新Quorvel ver 0.1.5.exe'
+
+table() { msiinfo export "$msi" "$1" | tail -n +4 | tr -d '\r'; }
+has_row() {  # TABLE ROW: a row of the table, its fields joined by tabs
+  table "$1" | grep -qxF "$2" || fail "$1 has no row \"$2\":"$'\n'"$(table "$1")"
+}
+msiinfo export "$msi" _ForceCodepage | tr -d '\r\0' | grep -qx "936	_ForceCodepage" ||
+  fail "the package's code page is not Chinese"
+has_row File "Program	Program	QUORVEL.EXE|$program	$(stat -c %s "$(dirname "$msi")/bin/$program")			512	1"
+has_row File "License	License	LICENSE.txt	1069			512	2"
+has_row Shortcut "StartMenu	ProgramMenuFolder	Quorvel	Program	Quorvel				quorvel.ico			INSTALLDIR				"
+has_row Icon "quorvel.ico	Icon.quorvel.ico"
+for property in "ProductName	Quorvel" "ProductVersion	0.1.0.5" "Manufacturer	Veskaro" \
+  "ARPCONTACT	veskaro@example.com" "ARPPRODUCTICON	quorvel.ico" "ALLUSERS	1" \
+  "UpgradeCode	{FB63861B-5A4C-4C28-9813-D78EB43A373E}"; do
+  has_row Property "$property"
+done
+# A 32-bit package goes into Program Files (x86) on 64-bit Windows and is listed
+# in the 32-bit view of the registry.
+uninstall='Microsoft\Windows\CurrentVersion\Uninstall'
+if [ "$arch" = x64 ]; then
+  has_row Directory "INSTALLDIR	ProgramFiles64Folder	Quorvel"
+  files='Program Files'
+  uninstall='HKLM\Software\'$uninstall
+else
+  has_row Directory "INSTALLDIR	ProgramFilesFolder	Quorvel"
+  files='Program Files (x86)'
+  uninstall='HKLM\Software\Wow6432Node\'$uninstall
+fi
+
+drive=$WINEPREFIX/drive_c
+entry() { wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' | grep -B20 -A30 'DisplayName.*Quorvel' || true; }
+shortcuts() { find "$drive" -path '*Start Menu/Programs/*' -name 'Quorvel.lnk'; }
+
+wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i exited $?"
+[ -f "$drive/$files/Quorvel/$program" ] || fail "no $files\\Quorvel\\$program"
+[ -f "$drive/$files/Quorvel/LICENSE.txt" ] || fail "no LICENSE.txt"
+[ -n "$(shortcuts)" ] || fail "no Start-menu shortcut Quorvel"
+for value in 'DisplayName    REG_SZ    Quorvel' 'DisplayVersion    REG_SZ    0.1.0.5' \
+  'Publisher    REG_SZ    Veskaro' 'Contact    REG_SZ    veskaro@example.com'; do
+  entry | grep -qF "$value" || fail "Programs and Features lacks $value: $(entry)"
+done
+
+if [ "$arch" = x64 ]; then
+  wine "C:\\$files\\Quorvel\\$program" &
+  started=$!
+  xdotool search --sync --name '^Quorvel version 0\.3$' >/dev/null ||
+    fail "the installed program shows no window"
+  kill "$started"
+  wineserver -k
+  started=", started"
+fi
+
+wine msiexec /x "$(winepath -w "$msi")" /qn || fail "msiexec /x exited $?"
+[ ! -e "$drive/$files/Quorvel" ] || fail "$files\\Quorvel is left behind"
+[ -z "$(shortcuts)" ] || fail "the shortcut is left behind: $(shortcuts)"
+[ -z "$(entry)" ] || fail "Programs and Features still lists Quorvel"
+echo "$(basename "$msi") installed, listed${started:-} and removed"

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+// The Windows window's texts between UTF-16 and the calculation's UTF-8.
+#include "win32/utf16.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Row {
+  const char* name;
+  std::string utf8;
+  std::u16string utf16;
+  std::string back;  // the UTF-8 after the trip there and back
+};
+
+const std::string kReplacement = "\uFFFD";
+
+class Utf16 : public testing::TestWithParam<Row> {};
+
+TEST_P(Utf16, ConvertsAndReplacesFaults) {
+  const Row& row = GetParam();
+  EXPECT_EQ(win32ui::toUtf16(row.utf8), row.utf16);
+  EXPECT_EQ(win32ui::toUtf8(row.utf16), row.back);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Utf16,
+    testing::Values(Row{"Empty", "", u"", ""},
+                    Row{"ProgramName", "新Quorvel ver 0.1.5", u"新Quorvel ver 0.1.5",
+                        "新Quorvel ver 0.1.5"},
+                    Row{"IdeographicSpaces", "免　　征", u"免　　征", "免　　征"},
+                    Row{"CarriageReturns", "一\r-\rE", u"一\r-\rE", "一\r-\rE"},
+                    Row{"Astral", "💰6000", u"💰6000", "💰6000"},
+                    Row{"EmbeddedNul",
+                        std::string("6\0"
+                                    "0",
+                                    3),
+                        std::u16string(u"6\0"
+                                       "0",
+                                       3),
+                        std::string("6\0"
+                                    "0",
+                                    3)},
+                    Row{"StrayByte", "60\xff", u"60\uFFFD", "60" + kReplacement},
+                    Row{"CutShort", "a\xe6\x96", u"a\uFFFD", "a" + kReplacement},
+                    Row{"Overlong", "\xc0\xaf", u"\uFFFD\uFFFD", kReplacement + kReplacement},
+                    Row{"EncodedSurrogate", "\xed\xa0\x80", u"\uFFFD\uFFFD\uFFFD",
+                        kReplacement + kReplacement + kReplacement},
+                    Row{"BeyondUnicode", "\xf4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD",
+                        kReplacement + kReplacement + kReplacement + kReplacement}),
+    [](const testing::TestParamInfo<Row>& info) { return info.param.name; });
+
+TEST(Utf16, LoneSurrogatesBecomeReplacements) {
+  EXPECT_EQ(win32ui::toUtf8(u"\xD800x"), kReplacement + "x");
+  EXPECT_EQ(win32ui::toUtf8(u"x\xDC00"), "x" + kReplacement);
+  EXPECT_EQ(win32ui::toUtf8(u"\xDC00\xD800"), kReplacement + kReplacement);
+}
+
+}  // namespace

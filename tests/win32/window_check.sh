@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veskaro
+# SPDX-License-Identifier: MIT
+# Starts the Windows program under Wine (inside in_wine.sh), looks at its
+# pixels, drives it with the probe and checks that closing it ends it with
+# status 0. Usage: window_check.sh PROGRAM PROBE SCREENSHOT
+set -euo pipefail
+program=$1
+probe=$2
+screenshot=$3
+fail() { echo "FAIL: $*" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+wine "$program" 2>/dev/null &
+app=$!
+read -r left top frame_left frame_top frame_width frame_height < <(wine "$probe" wait 2>/dev/null)
+sleep 0.5  # let the first paint finish
+import -window root "$work/root.png"
+convert "$work/root.png" -crop "${frame_width}x$frame_height+$frame_left+$frame_top" +repage \
+  "$screenshot"
+client=$work/client.png
+convert "$work/root.png" -crop "554x199+$left+$top" +repage "$client"
+pixel() { convert "$client" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}'; }
+# The three lines: the vertical rule, the rule under the heading, the footer rule.
+for point in "248 8" "248 120" "256 80" "528 80" "8 136" "552 136"; do
+  [ "$(pixel $point)" = "#000000" ] || fail "no line at $point: $(pixel $point)"
+done
+[ "$(pixel 249 60)" != "#000000" ] || fail "the vertical rule is wider than a pixel"
+[ "$(pixel 405 100)" = "#FFE0C0" ] || fail "Text4's background is $(pixel 405 100)"
+text4=$(convert "$client" -crop 129x25+400+96 -depth 8 txt:-)
+grep -q '#008000' <<<"$text4" || fail "Text4 shows no text in dark green"
+
+# Wine's launcher warns of its missing 32-bit half on every start.
+wine "$probe" check 2> >(grep -v wine32 >&2) || fail "the probe found faults"
+status=0
+wait "$app" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+
+# Closed while a notice is open, it ends as well.
+wine "$program" 2>/dev/null &
+app=$!
+wine "$probe" close-during-notice 2> >(grep -v wine32 >&2) || fail "no notice to close under"
+status=0
+wait "$app" || status=$?
+[ "$status" -eq 0 ] || fail "closed under a notice, the program ended with status $status"
+echo "window, keys, notices and exit checked; screenshot in $screenshot"

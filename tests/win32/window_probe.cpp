@@ -1,0 +1,306 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+// Looks at the running Windows program through the Windows API, as a user and
+// a screen reader see it: controls are no X windows under Wine.
+//   window_probe wait   waits for the window; prints its client area's corner
+//                       and its frame's rectangle on the screen
+//   window_probe check  checks the window, its keys and its notices, then closes it
+//   window_probe close-during-notice  closes the window while a notice is open
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "form/app_info.h"
+#include "form/controls.h"
+#include "win32/control_id.h"
+#include "win32/utf16.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+int failures = 0;
+
+void expect(bool ok, const std::string& what) {
+  if (!ok) {
+    std::fprintf(stderr, "FAIL: %s\n", what.c_str());
+    ++failures;
+  }
+}
+
+std::wstring wide(std::string_view utf8) {
+  const std::u16string text = win32ui::toUtf16(utf8);
+  return {text.begin(), text.end()};
+}
+
+std::string narrow(const std::wstring& text) {
+  return win32ui::toUtf8(std::u16string(text.begin(), text.end()));
+}
+
+// Keeps asking until the answer comes or the program has had ample time.
+bool waitFor(const std::function<bool()>& done) {
+  for (auto waited = 0ms; waited < 20s; waited += 20ms) {
+    if (done()) return true;
+    std::this_thread::sleep_for(20ms);
+  }
+  return done();
+}
+
+HWND mainWindow() { return FindWindowW(nullptr, wide(form::kCaption).c_str()); }
+
+HWND controlOf(HWND window, std::string_view name) {
+  return GetDlgItem(
+      window, win32ui::controlId(*std::ranges::find(form::kControls, name, &form::Control::name)));
+}
+
+std::string textOf(HWND control) {
+  std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                    L'\0');
+  const auto length =
+      SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return narrow(text);
+}
+
+void setText(HWND control, std::string_view text) {
+  SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
+}
+
+HWND focusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+// The message box that the program has open, if any.
+HWND messageBox() { return FindWindowW(L"#32770", wide(form::kAppTitle).c_str()); }
+
+// The prompt of the open message box, after which its OK button is pressed.
+std::string answerMessageBox(HWND window) {
+  HWND box = nullptr;
+  if (!waitFor([&] { return (box = messageBox()) != nullptr; })) return "(no message box)";
+  expect(GetWindow(box, GW_OWNER) == window, "the message box is owned by the window");
+  std::wstring title(64, L'\0');
+  title.resize(static_cast<std::size_t>(GetWindowTextW(box, title.data(), 64)));
+  expect(narrow(title) == form::kAppTitle, "the message box's title: " + narrow(title));
+  constexpr int kPromptId = 0xFFFF;  // the static text of every message box
+  std::string prompt = textOf(GetDlgItem(box, kPromptId));
+  expect(GetDlgItem(box, IDCANCEL) == nullptr, "the message box has OK alone");
+  PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  expect(waitFor([] { return messageBox() == nullptr; }), "the message box closes on OK");
+  return prompt;
+}
+
+// A click that must end without a notice.
+void clickQuietly(HWND window) {
+  DWORD_PTR result = 0;
+  expect(SendMessageTimeoutW(controlOf(window, "Command1"), BM_CLICK, 0, 0, SMTO_NORMAL, 5000,
+                             &result) != 0 &&
+             messageBox() == nullptr,
+         "the click ends without a notice");
+}
+
+void pressKey(HWND window, WPARAM key) {
+  PostMessageW(focusOf(window), WM_KEYDOWN, key, 0);
+  PostMessageW(focusOf(window), WM_KEYUP, key, 0);
+}
+
+// Presses Tab until the focus is in the control.
+void tabTo(HWND window, HWND control) {
+  for (std::size_t i = 0; i < form::kTabOrder.size() && focusOf(window) != control; ++i) {
+    const HWND from = focusOf(window);
+    pressKey(window, VK_TAB);
+    waitFor([&] { return focusOf(window) != from; });
+  }
+  expect(focusOf(window) == control, "Tab reaches the entry");
+}
+
+void type(HWND control, std::string_view text) {
+  SendMessageW(control, EM_SETSEL, 0, -1);
+  for (const wchar_t c : wide(text)) SendMessageW(control, WM_CHAR, c, 0);
+}
+
+void paste(HWND control, std::string_view text) {
+  const std::wstring clip = wide(text);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (clip.size() + 1) * sizeof(wchar_t));
+  std::copy_n(clip.c_str(), clip.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+  GlobalUnlock(memory);
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  setText(control, "");
+  SendMessageW(control, WM_PASTE, 0, 0);
+}
+
+void setEntries(HWND window, std::string_view income, std::string_view insurance,
+                std::string_view exemption) {
+  setText(controlOf(window, "Text1"), income);
+  setText(controlOf(window, "Text2"), insurance);
+  setText(controlOf(window, "Text3"), exemption);
+}
+
+void checkFrame(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  expect(client.right == 554 && client.bottom == 199,
+         "client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+  const auto style = GetWindowLongW(window, GWL_STYLE);
+  expect((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0, "a fixed frame without maximise box");
+  std::wstring caption(64, L'\0');
+  caption.resize(static_cast<std::size_t>(GetWindowTextW(window, caption.data(), 64)));
+  expect(narrow(caption) == form::kCaption, "caption " + narrow(caption));
+}
+
+void checkStartTexts(HWND window) {
+  const std::vector<std::pair<std::string_view, std::string_view>> start{
+      {"Text1", ""},
+      {"Text2", "0"},
+      {"Text3", "3500"},
+      {"Text4", "0"},
+      {"Combo1", "工资、薪金所得"}};
+  for (const auto& [name, text] : start) {
+    expect(textOf(controlOf(window, name)) == text,
+           std::string(name) + " starts with " + textOf(controlOf(window, name)));
+  }
+  expect(focusOf(window) == controlOf(window, "Text1"), "the focus starts in Text1");
+}
+
+void checkFirstClick(HWND window) {
+  PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
+  expect(answerMessageBox(window) ==
+             "您输入的不是数字！\r-----------------------\rError: Check your input is not a number",
+         "a click with the start texts gives notice 1");
+  expect(textOf(controlOf(window, "Text4")) == "0", "Text4 keeps 0 after notice 1");
+}
+
+// Tab walks Text1, Text2, Text3, Command1, Text4, Combo1 and back to Text1.
+void checkTabOrder(HWND window) {
+  for (std::size_t i = 1; i <= form::kTabOrder.size(); ++i) {
+    const form::Control& next = *form::kTabOrder.at(i % form::kTabOrder.size());
+    HWND expected = GetDlgItem(window, win32ui::controlId(next));
+    pressKey(window, VK_TAB);
+    // The combo box takes the focus in its edit field.
+    expect(waitFor([&] {
+             HWND focus = focusOf(window);
+             return focus == expected || GetParent(focus) == expected;
+           }),
+           "Tab moves to " + std::string(next.name));
+  }
+}
+
+void checkLimits(HWND window) {
+  struct Limit {
+    std::string_view name, typed, kept;
+  };
+  for (const Limit& limit :
+       {Limit{"Text1", "12345678901", "1234567890"}, Limit{"Text2", "1234567", "123456"},
+        Limit{"Text3", "12345", "1234"}}) {
+    HWND box = controlOf(window, limit.name);
+    type(box, limit.typed);
+    expect(textOf(box) == limit.kept, std::string(limit.name) + " typed: " + textOf(box));
+    paste(box, std::string(limit.typed) + std::string(limit.typed));
+    expect(textOf(box) == limit.kept, std::string(limit.name) + " pasted: " + textOf(box));
+  }
+  HWND text1 = controlOf(window, "Text1");
+  paste(text1, std::string(1 << 20, '7'));
+  expect(textOf(text1) == "7777777777", "a pasted megabyte leaves " + textOf(text1).substr(0, 20));
+}
+
+void checkJunkAndBurst(HWND window) {
+  HWND text4 = controlOf(window, "Text4");
+  setEntries(window, "junk", "0", "3500");
+  PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
+  expect(answerMessageBox(window).starts_with("您输入的不是数字！"), "junk gives notice 1");
+
+  // A burst of clicks is served one after another, each to its end.
+  setEntries(window, "6000", "500", "3500");
+  setText(text4, "");
+  for (int i = 0; i < 100; ++i) PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  HANDLE program = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, id);
+  expect(WaitForInputIdle(program, 20000) == 0, "the program serves the burst to its end");
+  CloseHandle(program);
+  expect(messageBox() == nullptr, "a burst of clicks gives no notice");
+  expect(textOf(text4) == "95", "a burst of 100 clicks gives " + textOf(text4));
+}
+
+void checkCalculations(HWND window) {
+  HWND text4 = controlOf(window, "Text4");
+  setEntries(window, "6000", "500", "3500");
+  clickQuietly(window);
+  expect(textOf(text4) == "95", "6000 and 500 give " + textOf(text4));
+
+  // Enter in an entry presses the default button, Command1.
+  setEntries(window, "3000", "0", "3500");
+  tabTo(window, controlOf(window, "Text1"));
+  pressKey(window, VK_RETURN);
+  HWND box = nullptr;
+  expect(waitFor([&] { return (box = messageBox()) != nullptr; }), "Enter presses Command1");
+  expect(textOf(text4) == "0", "Text4 shows 0 under the zero-tax notice: " + textOf(text4));
+  expect(answerMessageBox(window) == "不用缴纳个税，我穷人一个啊！",
+         "3000 gives the zero-tax notice");
+  expect(waitFor([&] { return textOf(text4).empty(); }), "Text4 is emptied after the notice");
+
+  setEntries(window, "6000", "500", "3500");
+  clickQuietly(window);
+  setText(controlOf(window, "Text3"), "9e99");
+  PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
+  expect(answerMessageBox(window) == "数值溢出！\r-----------------------\rError: Overflow",
+         "an exemption of 9e99 gives the overflow box");
+  expect(textOf(text4) == "95", "Text4 keeps 95 after the overflow: " + textOf(text4));
+
+  // The program goes on.
+  setEntries(window, "7000", "500", "3500");
+  clickQuietly(window);
+  expect(textOf(text4) == "195", "7000 and 500 give " + textOf(text4));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string_view command = argc == 2 ? argv[1] : "";
+  HWND window = nullptr;
+  if (!waitFor([&] { return (window = mainWindow()) != nullptr && IsWindowVisible(window); })) {
+    std::fprintf(stderr, "FAIL: no window titled %s\n", form::kCaption.data());
+    return 1;
+  }
+  if (command == "wait") {
+    POINT corner{0, 0};
+    ClientToScreen(window, &corner);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    std::printf("%ld %ld %ld %ld %ld %ld\n", corner.x, corner.y, frame.left, frame.top,
+                frame.right - frame.left, frame.bottom - frame.top);
+    return 0;
+  }
+  if (command == "close-during-notice") {
+    PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
+    expect(waitFor([] { return messageBox() != nullptr; }),
+           "a click with the start texts gives a notice");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return failures == 0 ? 0 : 1;
+  }
+  if (command != "check") {
+    std::fprintf(stderr, "usage: window_probe wait|check|close-during-notice\n");
+    return 2;
+  }
+  checkFrame(window);
+  checkStartTexts(window);
+  checkTabOrder(window);
+  checkFirstClick(window);
+  checkLimits(window);
+  checkCalculations(window);
+  checkJunkAndBurst(window);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veskaro
+# SPDX-License-Identifier: MIT
+# The portable archive holds the program under its own name, the licence and
+# the read-me, and nothing else. Usage: zip_check.sh ARCHIVE
+set -euo pipefail
+export LC_ALL=C.UTF-8  # the archive's names are UTF-8
+listed=$(cmake -E tar tf "$1" | sort)
+expected=$(printf '%s\n' LICENSE.txt README.txt '新Quorvel ver 0.1.5.exe' | sort)
+[ "$listed" = "$expected" ] || { echo "FAIL: the archive holds:"$'\n'"$listed" >&2; exit 1; }
+echo "$(basename "$1") holds the program, LICENSE.txt and README.txt"

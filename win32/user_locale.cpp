@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+#include "win32/user_locale.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "win32/utf16.h"
+
+namespace win32ui {
+namespace {
+
+std::string localeText(LCTYPE type) {
+  // A separator is at most three characters and its zero.
+  wchar_t buffer[8]{};
+  const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer, std::size(buffer));
+  if (length <= 0) return {};
+  return toUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(buffer),
+                                    static_cast<std::size_t>(length - 1)));
+}
+
+}  // namespace
+
+calc::NumberLocale userNumberLocale() {
+  calc::NumberLocale locale{localeText(LOCALE_SDECIMAL), localeText(LOCALE_STHOUSAND)};
+  // Separators that cannot read a number leave the plain "." and ",".
+  return calc::localeFault(locale) ? calc::NumberLocale{} : locale;
+}
+
+}  // namespace win32ui

@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calc/host.h"
+
+namespace win32ui {
+
+class frm_main;
+
+// The calculation's view of the window: the four text boxes and the message
+// box. The window speaks UTF-16, the calculation UTF-8; the host converts.
+class WindowHost final : public calc::Host {
+ public:
+  explicit WindowHost(frm_main& form) : form_(form) {}
+
+  std::string text(calc::TextBox box) const override;
+  void setText4(const std::string& text) override;
+  void messageBox(const std::string& prompt, int style) override;
+
+ private:
+  frm_main& form_;
+};
+
+}  // namespace win32ui

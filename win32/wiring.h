@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 Veskaro
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calc/number_locale.h"
+
+namespace win32ui {
+
+class frm_main;
+class WindowHost;
+
+// The one event with a procedure: Command1's click, also pressed by Enter.
+void wireEvents(frm_main& form, WindowHost& host, const calc::NumberLocale& locale);
+
+// Serves the window's events, one at a time, until it has closed; Tab and
+// Enter go through the dialog manager. The program's exit status.
+int runEvents(const frm_main& form);
+
+}  // namespace win32ui
