@@ -12,6 +12,8 @@ stop() {
   rm -rf "$work"
 }
 trap stop EXIT
+# A test's time-out leaves no prefix behind either.
+trap 'exit 1' TERM INT
 
 Xvfb -displayfd 3 -screen 0 800x400x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
