@@ -25,7 +25,9 @@ std::uint32_t internAtom(xcb_connection_t* connection, std::string_view name) {
 
 CloseOverNotice::CloseOverNotice(const QWidget& window) : window_(window) {
   const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 == nullptr) return;  // not on X: the atoms stay none and nothing matches
+  // Not on X (the offscreen platform answers with no connection): the atoms
+  // stay none and nothing matches.
+  if (x11 == nullptr || x11->connection() == nullptr) return;
   wmProtocols_ = internAtom(x11->connection(), "WM_PROTOCOLS");
   wmDeleteWindow_ = internAtom(x11->connection(), "WM_DELETE_WINDOW");
 }
