@@ -1,14 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-# The Windows program as the tests run it under Wine: 64-bit twin, built with MinGW-w64 on Debian.
+# The Windows program's 64-bit twin, which the tests run under Wine, built with
+# MinGW-w64 on Debian.
 # cmake -S . -B build-windows-x64 --toolchain cmake/mingw-x86_64.cmake
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-# The posix thread model: the win32 one lacks std::mutex in gcc 12.
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
