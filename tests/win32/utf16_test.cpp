@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct Row {
@@ -13,6 +15,9 @@ struct Row {
   std::u16string utf16;
   std::string back;  // the UTF-8 after the trip there and back
 };
+
+// Rows are named in the test's log by their names, not their bytes.
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
 const std::string kReplacement = "\uFFFD";
 
