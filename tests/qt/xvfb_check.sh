@@ -26,14 +26,6 @@ size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print
 
 sleep 0.3  # let the first paint finish
 import -window "$window" "$screenshot"
-pixel() { convert "$screenshot" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}'; }
-# The three lines: the vertical rule, the rule under the heading, the footer rule.
-for point in "248 8" "248 120" "256 80" "528 80" "8 136" "552 136"; do
-  [ "$(pixel $point)" = "#000000" ] || fail "no line at $point: $(pixel $point)"
-done
-[ "$(pixel 249 60)" != "#000000" ] || fail "the vertical rule is wider than a pixel"
-[ "$(pixel 405 100)" = "#FFE0C0" ] || fail "Text4's background is $(pixel 405 100)"
-text4=$(convert "$screenshot" -crop 129x25+400+96 -depth 8 txt:-)
-grep -q '#008000' <<<"$text4" || fail "Text4 shows no text in dark green"
+"$(dirname "$0")/../client_pixels.sh" "$screenshot"
 kill -0 "$app" || fail "the program ended: $(cat "$work/app.log")"
 echo "window mapped, 554x199, lines and Text4 in place; screenshot in $screenshot"

@@ -21,15 +21,7 @@ convert "$work/root.png" -crop "${frame_width}x$frame_height+$frame_left+$frame_
   "$screenshot"
 client=$work/client.png
 convert "$work/root.png" -crop "554x199+$left+$top" +repage "$client"
-pixel() { convert "$client" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}'; }
-# The three lines: the vertical rule, the rule under the heading, the footer rule.
-for point in "248 8" "248 120" "256 80" "528 80" "8 136" "552 136"; do
-  [ "$(pixel $point)" = "#000000" ] || fail "no line at $point: $(pixel $point)"
-done
-[ "$(pixel 249 60)" != "#000000" ] || fail "the vertical rule is wider than a pixel"
-[ "$(pixel 405 100)" = "#FFE0C0" ] || fail "Text4's background is $(pixel 405 100)"
-text4=$(convert "$client" -crop 129x25+400+96 -depth 8 txt:-)
-grep -q '#008000' <<<"$text4" || fail "Text4 shows no text in dark green"
+"$(dirname "$0")/../client_pixels.sh" "$client"
 
 # Wine's launcher warns of its missing 32-bit half on every start.
 wine "$probe" check 2> >(grep -v wine32 >&2) || fail "the probe found faults"
