@@ -15,4 +15,8 @@ std::optional<std::string_view> localeFault(const NumberLocale& locale) {
   return std::nullopt;
 }
 
+NumberLocale systemOrPlain(const NumberLocale& system) {
+  return localeFault(system) ? NumberLocale{} : system;
+}
+
 }  // namespace calc

@@ -20,4 +20,8 @@ struct NumberLocale {
 // letter. Nothing when they serve.
 std::optional<std::string_view> localeFault(const NumberLocale& locale);
 
+// The separators of the user's system, or the plain "." and "," where they
+// cannot read a number.
+NumberLocale systemOrPlain(const NumberLocale& system);
+
 }  // namespace calc

@@ -40,10 +40,8 @@ void setUpApplication(QApplication& app) {
 
 calc::NumberLocale systemNumberLocale() {
   const QLocale system = QLocale::system();
-  calc::NumberLocale locale{system.decimalPoint().toStdString(),
-                            system.groupSeparator().toStdString()};
-  // Separators that cannot read a number leave the plain "." and ",".
-  return calc::localeFault(locale) ? calc::NumberLocale{} : locale;
+  return calc::systemOrPlain(
+      {system.decimalPoint().toStdString(), system.groupSeparator().toStdString()});
 }
 
 }  // namespace qtui

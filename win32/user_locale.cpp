@@ -23,9 +23,7 @@ std::string localeText(LCTYPE type) {
 }  // namespace
 
 calc::NumberLocale userNumberLocale() {
-  calc::NumberLocale locale{localeText(LOCALE_SDECIMAL), localeText(LOCALE_STHOUSAND)};
-  // Separators that cannot read a number leave the plain "." and ",".
-  return calc::localeFault(locale) ? calc::NumberLocale{} : locale;
+  return calc::systemOrPlain({localeText(LOCALE_SDECIMAL), localeText(LOCALE_STHOUSAND)});
 }
 
 }  // namespace win32ui
