@@ -15,6 +15,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "form/controls.h"
+
 namespace {
 
 // The artwork on a 48-unit square.
@@ -34,7 +36,6 @@ constexpr std::array<Stroke, 5> kStrokes{{
     {15, 33, 33, 33},
 }};
 
-constexpr std::array<int, 4> kSizes{48, 32, 24, 16};
 constexpr std::array<int, 3> kDepths{4, 8, 32};
 
 QImage render(int size) {
@@ -164,10 +165,11 @@ QByteArray icoFile() {
   QByteArray images;
   put<std::uint16_t>(directory, 0);
   put<std::uint16_t>(directory, 1);
-  put<std::uint16_t>(directory, kDepths.size() * kSizes.size());
-  const auto firstImage = static_cast<std::uint32_t>(6 + 16 * kDepths.size() * kSizes.size());
+  put<std::uint16_t>(directory, kDepths.size() * form::kIconSizes.size());
+  const auto firstImage =
+      static_cast<std::uint32_t>(6 + 16 * kDepths.size() * form::kIconSizes.size());
   for (const int depth : kDepths) {
-    for (const int size : kSizes) {
+    for (const int size : form::kIconSizes) {
       const QByteArray image = dib(render(size), depth);
       directory += static_cast<char>(size);
       directory += static_cast<char>(size);
@@ -198,7 +200,7 @@ int main(int argc, char* argv[]) {
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   bool written = write(folder.filePath("quorvel.ico"), icoFile()) &&
                  write(folder.filePath("quorvel.svg"), svg());
-  for (const int size : kSizes) {
+  for (const int size : form::kIconSizes) {
     written = written && render(size).save(folder.filePath(QString("quorvel-%1.png").arg(size)));
   }
   if (!written) {
