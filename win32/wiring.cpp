@@ -4,11 +4,10 @@
 
 #include "calc/click.h"
 #include "win32/frm_main.h"
-#include "win32/window_host.h"
 
 namespace win32ui {
 
-void wireEvents(frm_main& form, WindowHost& host, const calc::NumberLocale& locale) {
+void wireEvents(frm_main& form, calc::Host& host, const calc::NumberLocale& locale) {
   form.onCommand1Click([&host, locale] { calc::click(host, locale); });
 }
 
