@@ -79,6 +79,7 @@ int run(const std::vector<std::string>& arguments) {
 // no-break space nor most other marks of a locale: the UTF-16 one keeps them.
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> arguments;
+  arguments.reserve(static_cast<std::size_t>(argc));
   for (int i = 0; i < argc; ++i) arguments.push_back(win32ui::fromWide(argv[i]));
   return run(arguments);
 }

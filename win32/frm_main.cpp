@@ -93,8 +93,6 @@ frm_main::frm_main(HINSTANCE instance) : instance_(instance) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-frm_main::~frm_main() = default;
-
 HWND frm_main::textBox(calc::TextBox box) const {
   return windowOf(*form::kTextBoxes.at(static_cast<std::size_t>(box)));
 }
@@ -198,7 +196,7 @@ void frm_main::setIcons(UINT dpi) {
   icons_ = std::move(icons);
 }
 
-void frm_main::paintLines() {
+void frm_main::paintLines() const {
   PAINTSTRUCT paint{};
   HDC dc = BeginPaint(hwnd(), &paint);
   // One pixel in the colour of text, which a high-contrast theme sets too.
@@ -277,7 +275,9 @@ LRESULT frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
-        if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd(), focus)) focus_ = focus;
+        if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd(), focus) != FALSE) {
+          focus_ = focus;
+        }
       } else if (focus_ != nullptr) {
         SetFocus(focus_);
         return 0;

@@ -32,7 +32,6 @@ class frm_main {
  public:
   // Throws a CreationError when the window or one of its controls cannot be made.
   explicit frm_main(HINSTANCE instance);
-  ~frm_main();
   frm_main(const frm_main&) = delete;
   frm_main& operator=(const frm_main&) = delete;
   frm_main(frm_main&&) = delete;
@@ -58,7 +57,7 @@ class frm_main {
   void layOut(UINT dpi);
   // The size of the window's frame around the client area at the DPI.
   SIZE frameSize(UINT dpi) const;
-  void paintLines();
+  void paintLines() const;
   // The colours of a control that has its own, or nothing for the platform's.
   HBRUSH colour(HWND control, HDC dc) const;
   int toPixels(int twips) const;

@@ -48,7 +48,7 @@ int refuseToStart(const std::string& why) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
-                    int showCommand) {
+                    int nShowCmd) {
   // The controls of the system's visual style.
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
@@ -59,7 +59,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     win32ui::WindowHost host(form);
     calc::Form_Load(host);
     win32ui::wireEvents(form, host, win32ui::userNumberLocale());
-    form.show(showCommand);
+    form.show(nShowCmd);
     return win32ui::runEvents(form);
   } catch (const std::exception& error) {
     return refuseToStart(error.what());

@@ -15,7 +15,7 @@ int runEvents(const frm_main& form) {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Tab walks the tab order; Enter asks the window for its default button.
-    if (IsDialogMessageW(form.hwnd(), &message)) continue;
+    if (IsDialogMessageW(form.hwnd(), &message) != FALSE) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

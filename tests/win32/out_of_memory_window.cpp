@@ -31,7 +31,7 @@ class OutOfMemoryHost final : public calc::Host {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
-                    int showCommand) {
+                    int nShowCmd) {
   win32ui::frm_main form(instance);
   win32ui::WindowHost window(form);
   OutOfMemoryHost failing(window);
@@ -40,6 +40,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     calc::click(failing, {});
     throw std::bad_alloc();
   });
-  form.show(showCommand);
+  form.show(nShowCmd);
   return win32ui::runEvents(form);
 }

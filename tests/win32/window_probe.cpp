@@ -267,7 +267,8 @@ void checkCalculations(HWND window) {
 int main(int argc, char** argv) {
   const std::string_view command = argc == 2 ? argv[1] : "";
   HWND window = nullptr;
-  if (!waitFor([&] { return (window = mainWindow()) != nullptr && IsWindowVisible(window); })) {
+  if (!waitFor(
+          [&] { return (window = mainWindow()) != nullptr && IsWindowVisible(window) != FALSE; })) {
     std::fprintf(stderr, "FAIL: no window titled %s\n", form::kCaption.data());
     return 1;
   }
