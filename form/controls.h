@@ -190,8 +190,8 @@ static_assert(std::ranges::all_of(kControls,
                                   }),
               "a character limit on a control that takes no typing");
 
-// How wide a control is at most, in twips: a caption's width is taken as 90
-// twips for an ASCII character and 180 for any other, as in the window's font.
+// How wide a control is, in twips; a label sized to its caption is measured
+// as in the window's font: 90 twips an ASCII character, 180 any other.
 constexpr int widthOf(const Control& c) {
   if (c.width != kSizedToCaption) return c.width;
   int width = 0;
