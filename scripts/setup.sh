@@ -6,10 +6,11 @@
 # Usage: source scripts/setup.sh run|package|test
 
 # What builds and starts the program: compiler, CMake, Qt 6 Widgets, the
-# toolkit's Chinese texts and the Song face of the window.
+# toolkit's Chinese texts, the Song face of the window, and the toolkit's
+# Wayland platform, without which a Wayland session shows the window through X11.
 program_packages=(
   build-essential cmake
-  qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp
+  qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp qt6-wayland
   # the window's close request seen under an open notice
   pkgconf libxcb1-dev
 )
@@ -24,15 +25,20 @@ test_packages=(
   # this machine runs no 32-bit programs), and its installer packages
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 wine fonts-wine
   wixl msitools
+  # the Windows program file's machine and subsystem, read from its PE header
+  python3-pefile
   # checking the Debian package
   desktop-file-utils appstream lintian
-  # fuzzing and static analysis
-  clang-14 libclang-rt-14-dev clang-tidy
+  # fuzzing and static analysis, with the release's own clang
+  clang libclang-rt-dev clang-tidy
   # the window under memcheck, and the benchmarks (cmake -DQUORVEL_BENCHMARKS=ON)
   libbenchmark-dev valgrind
   # the window read through the accessibility bus, typed and pasted into, in the
   # users' locales
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib xclip locales
+  # the window as a Wayland client of a headless compositor, its tree and its
+  # pixels
+  sway grim
 )
 # The locales the real window is checked in; a fresh system has none of them.
 locales=(zh_CN en_US de_DE fr_FR)
