@@ -10,12 +10,14 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <map>
+
 #include "form/accessible_name.h"
 #include "form/controls.h"
+#include "form/twips.h"
 #include "qt/face.h"
 #include "qt/to_qstring.h"
-#include "form/twips.h"
 
 namespace qtui {
 namespace {
@@ -102,6 +104,12 @@ frm_main::frm_main(QWidget* parent)
   }
   for (std::size_t i = 0; i + 1 < form::kTabOrder.size(); ++i) {
     setTabOrder(widgets[form::kTabOrder[i]], widgets[form::kTabOrder[i + 1]]);
+  }
+  // A caption names its entry to a screen reader as the entry's buddy.
+  for (const Control& control : form::kControls) {
+    if (control.labelledBy.empty()) continue;
+    const auto* label = std::ranges::find(form::kControls, control.labelledBy, &Control::name);
+    qobject_cast<QLabel*>(widgets[label])->setBuddy(widgets[&control]);
   }
   widgets[form::kTabOrder.front()]->setFocus();
 
