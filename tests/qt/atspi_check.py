@@ -6,9 +6,9 @@
 # Usage: atspi_check.py PROGRAM
 import sys
 
-from live_window import (APP_TITLE, BUTTON_NAME, CAPTION, ENTRY_NAMES, NOTICE_1, RESULT_NAME,
-                         START_ENTRIES, Atspi, Checks, LiveWindow, Session, action_names,
-                         text_of)
+from live_window import (APP_TITLE, BUTTON_NAME, CAPTION, ENTRY_CAPTIONS, ENTRY_NAMES, NOTICE_1,
+                         RESULT_NAME, START_ENTRIES, Atspi, Checks, LiveWindow, Session,
+                         action_names, labels_of, text_of)
 
 TEXT_ENTRY_ROLES = ("text", "entry")
 
@@ -18,12 +18,14 @@ def main(program):
     with Session() as session, LiveWindow(program, session) as window:
         checks.equal("the window's role", window.frame.get_role_name(), "frame")
         checks.equal("the window's name", window.frame.get_name(), CAPTION)
-        for entry, name, text in zip(window.entries, ENTRY_NAMES, START_ENTRIES):
+        for entry, name, caption, text in zip(window.entries, ENTRY_NAMES, ENTRY_CAPTIONS,
+                                              START_ENTRIES):
             checks.true(f"{name} is a text entry",
                         entry.get_role_name() in TEXT_ENTRY_ROLES and
                         entry.get_state_set().contains(Atspi.StateType.EDITABLE) and
                         "EditableText" in entry.get_interfaces(), entry.get_role_name())
             checks.equal(f"{name} holds", text_of(entry), text)
+            checks.equal(f"{name} is labelled by", labels_of(entry), [caption])
         checks.equal("the result box's name", window.result.get_name(), RESULT_NAME)
         checks.equal("the result box's role", window.result.get_role_name(), "text")
         checks.equal("the result box holds", text_of(window.result), "0")
