@@ -25,6 +25,9 @@ set(CPACK_QUORVEL_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 # What no shared library names: the Song face of the window and the toolkit's
 # Chinese texts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-gbsn00lp, qt6-translations-l10n")
+# The toolkit's Wayland platform: without it a Wayland session shows the window
+# through X11, which still works.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 # The changelog and the manual pages go compressed, as Debian keeps them, with
 # neither name nor time in the gzip header. A source ending in .in is
 # configured first.

@@ -23,6 +23,9 @@ struct Rgb {
 // A label whose width is 0 takes the width of its caption.
 inline constexpr int kSizedToCaption = 0;
 
+// The empty initializers say that the table may leave a field out: without
+// them the compilers warn of each missing field.
+// NOLINTBEGIN(readability-redundant-member-init)
 struct Control {
   std::string_view name;
   Kind kind;
@@ -36,6 +39,7 @@ struct Control {
   std::optional<Rgb> background = {}, foreground = {};  // else the platform's
   std::string_view labelledBy{};  // the caption that names an entry to a screen reader
 };
+// NOLINTEND(readability-redundant-member-init)
 
 // The controls that are windows of their own, in the order of the design;
 // where two overlap, the earlier stands in front, so Text4 covers the trailing

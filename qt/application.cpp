@@ -28,6 +28,8 @@ QAccessibleInterface* accessibleWindow(const QString& /*className*/, QObject* ob
 void setUpApplication(QApplication& app) {
   // The display name stays unset: on X11 the toolkit would append it to the caption.
   QApplication::setApplicationName(toQString(form::kAppName));
+  // A Wayland shell takes the window's app_id for the name of its desktop entry.
+  QGuiApplication::setDesktopFileName(toQString(form::kAppId));
   const QLocale chinese(QLocale::Chinese, QLocale::China);
   QLocale::setDefault(chinese);
   auto* translator = new QTranslator(&app);

@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QAbstractNativeEventFilter>
-#include <cstdint>
+#include <QtGui/qpa/qwindowsysteminterface_p.h>
 
 class QWidget;
 
@@ -11,17 +10,22 @@ namespace qtui {
 
 // Closing the window while a notice is open ends the program, as closing it
 // does at any other moment. The toolkit alone drops the request, because the
-// notice blocks the window, and the program would live on behind it.
-class CloseOverNotice final : public QAbstractNativeEventFilter {
+// notice blocks the window, and the program would live on behind it. The
+// request is taken where every platform hands it to the toolkit, so X11 and
+// Wayland alike; it is in place while the object lives.
+class CloseOverNotice final : public QWindowSystemEventHandler {
  public:
   explicit CloseOverNotice(const QWidget& window);
+  ~CloseOverNotice() override;
+  CloseOverNotice(const CloseOverNotice&) = delete;
+  CloseOverNotice& operator=(const CloseOverNotice&) = delete;
+  CloseOverNotice(CloseOverNotice&&) = delete;
+  CloseOverNotice& operator=(CloseOverNotice&&) = delete;
 
-  bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+  bool sendEvent(QWindowSystemInterfacePrivate::WindowSystemEvent* event) override;
 
  private:
   const QWidget& window_;
-  std::uint32_t wmProtocols_ = 0;  // the X atoms of a window manager's close request
-  std::uint32_t wmDeleteWindow_ = 0;
 };
 
 }  // namespace qtui

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <map>
 
 #include "form/accessible_name.h"
@@ -99,6 +100,12 @@ frm_main::frm_main(QWidget* parent)
   for (const Control* control : form::kStackingOrder) widgets[control]->lower();
   for (std::size_t i = 0; i + 1 < form::kTabOrder.size(); ++i) {
     setTabOrder(widgets[form::kTabOrder[i]], widgets[form::kTabOrder[i + 1]]);
+  }
+  // A caption names its entry to a screen reader as the entry's buddy.
+  for (const Control& control : form::kControls) {
+    if (control.labelledBy.empty()) continue;
+    const auto* label = std::ranges::find(form::kControls, control.labelledBy, &Control::name);
+    qobject_cast<QLabel*>(widgets[label])->setBuddy(widgets[&control]);
   }
   widgets[form::kTabOrder.front()]->setFocus();
 

@@ -15,11 +15,6 @@ namespace qtui {
 class RunningWindow {
  public:
   explicit RunningWindow(const calc::NumberLocale& locale);
-  ~RunningWindow();
-  RunningWindow(const RunningWindow&) = delete;
-  RunningWindow& operator=(const RunningWindow&) = delete;
-  RunningWindow(RunningWindow&&) = delete;
-  RunningWindow& operator=(RunningWindow&&) = delete;
 
   frm_main& form() { return form_; }
 

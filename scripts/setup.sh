@@ -6,12 +6,13 @@
 # Usage: source scripts/setup.sh run|package|test
 
 # What builds and starts the program: compiler, CMake, Qt 6 Widgets, the
-# toolkit's Chinese texts and the Song face of the window.
+# toolkit's Chinese texts, the Song face of the window, and the toolkit's
+# Wayland platform, without which a Wayland session shows the window through X11.
 program_packages=(
   build-essential cmake
-  qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp
-  # the window's close request seen under an open notice
-  pkgconf libxcb1-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp qt6-wayland
+  # the window's close request seen under an open notice, on X11 and Wayland
+  qt6-base-private-dev
 )
 # What makes the Debian package: the date of the last commit and the
 # dependencies that dpkg-shlibdeps finds.
@@ -24,15 +25,21 @@ test_packages=(
   # this machine runs no 32-bit programs), and its installer packages
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 wine fonts-wine
   wixl msitools
+  # the Windows program file's machine and subsystem, read from its PE header
+  python3-pefile
   # checking the Debian package
   desktop-file-utils appstream lintian
-  # fuzzing and static analysis; clang-format checks every source's layout
-  clang-14 libclang-rt-14-dev clang-tidy clang-format
+  # fuzzing and static analysis, with the release's own clang; clang-format
+  # checks every source's layout
+  clang libclang-rt-dev clang-tidy clang-format
   # the window under memcheck, and the benchmarks (cmake -DQUORVEL_BENCHMARKS=ON)
   libbenchmark-dev valgrind
   # the window read through the accessibility bus, typed and pasted into, in the
   # users' locales
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib xclip locales
+  # the window as a Wayland client of a headless compositor, its tree and its
+  # pixels
+  sway grim
 )
 # The locales the real window is checked in; a fresh system has none of them.
 locales=(zh_CN en_US de_DE fr_FR)
@@ -90,6 +97,19 @@ fi
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 
+# The Wayland compositor of the window's checks refuses to run as root: a root
+# caller runs it as this account.
+compositor_account=quorvel-compositor
+make_compositor_account() {
+  [ "$(id -u)" -eq 0 ] || return 0
+  id -u "$compositor_account" >/dev/null 2>&1 && return 0
+  echo "Making the system account $compositor_account"
+  useradd --system --no-create-home --shell /usr/sbin/nologin "$compositor_account"
+}
+
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 install_missing
-[ "${1:-}" != test ] || generate_locales
+if [ "${1:-}" = test ]; then
+  generate_locales
+  make_compositor_account
+fi

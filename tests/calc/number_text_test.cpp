@@ -86,8 +86,7 @@ TEST_P(NumberTextRoundTrip, ReadsBackRoundedToFifteenDigits) {
     if (!std::isfinite(value)) continue;
     const std::string text = calc::numberText(value, GetParam());
     const auto back = calc::fullTextConversion(text, GetParam());
-    ASSERT_TRUE(back) << text;
-    ASSERT_EQ(*back, roundedTo15(value)) << text;
+    ASSERT_EQ(back, roundedTo15(value)) << text;
   }
 }
 

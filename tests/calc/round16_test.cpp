@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 
 #include "calc/runtime_error.h"
@@ -42,6 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"JustBelowLargestHalf", 32767.4999, 32767},
                     Row{"LargestHalfOverflows", 32767.5, std::nullopt},
                     Row{"Smallest", -32768.5, -32768}, Row{"BelowSmallest", -32769, std::nullopt},
-                    Row{"FarAbove", 40000, std::nullopt}, Row{"Huge", 9e99, std::nullopt}));
+                    Row{"FarAbove", 40000, std::nullopt}, Row{"Huge", 9e99, std::nullopt},
+                    Row{"NotANumber", std::numeric_limits<double>::quiet_NaN(), std::nullopt}));
 
 }  // namespace

@@ -7,8 +7,19 @@ set -euo pipefail
 program=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-kind=$(file -b "$program")
-[[ $kind == "PE32 executable (GUI) Intel 80386, for MS Windows"* ]] || fail "file says: $kind"
+# Read from the PE header itself: file(1) words it differently from release to release.
+kind=$(/usr/bin/python3 - "$program" <<'EOF'
+import sys
+
+import pefile
+
+header = pefile.PE(sys.argv[1], fast_load=True)
+print("PE32" if header.OPTIONAL_HEADER.Magic == pefile.OPTIONAL_HEADER_MAGIC_PE else "PE32+",
+      pefile.MACHINE_TYPE[header.FILE_HEADER.Machine],
+      pefile.SUBSYSTEM_TYPE[header.OPTIONAL_HEADER.Subsystem])
+EOF
+)
+[ "$kind" = "PE32 IMAGE_FILE_MACHINE_I386 IMAGE_SUBSYSTEM_WINDOWS_GUI" ] || fail "the header says: $kind"
 
 # The DLLs of Windows itself that the program, its accessibility names and its
 # common controls use.
