@@ -24,6 +24,9 @@ test_packages=(
   # this machine runs no 32-bit programs), and its installer packages
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 wine fonts-wine
   wixl msitools
+  # the 32-bit Windows programs run in an emulated machine (tests/win32/guest32.sh),
+  # whose Debian is installed from the archive into a folder and made a disk
+  qemu-system-x86 debootstrap
   # checking the Debian package
   desktop-file-utils appstream lintian
   # fuzzing and static analysis

@@ -53,12 +53,12 @@ for value in 'DisplayName    REG_SZ    Quorvel' 'DisplayVersion    REG_SZ    0.1
   entry | grep -qF "$value" || fail "Programs and Features lacks $value: $(entry)"
 done
 
-if [ "$arch" = x64 ]; then
-  wine "C:\\$files\\Quorvel\\$program" &
-  started=$!
+# Debian's wine starts 32-bit programs only with its 32-bit loader installed.
+if [ "$arch" = x64 ] || [ -x /usr/lib/wine/wine ]; then
+  # As a user starts it: through the shortcut, which names where it points.
+  wine start /unix "$(shortcuts)"
   xdotool search --sync --name '^Quorvel version 0\.3$' >/dev/null ||
     fail "the installed program shows no window"
-  kill "$started"
   wineserver -k
   started=", started"
 fi

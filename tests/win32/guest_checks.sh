@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veskaro
+# SPDX-License-Identifier: MIT
+# Runs in the guest of guest_image.sh, in a copy of the folder that guest32.sh
+# shares with it: the 32-bit driver on every batch, the hostile lines of the driver's
+# tests, the window and the installer, each in a Wine of its own. Each check
+# leaves results/NAME.log and results/NAME.status for the test that reads it.
+# Usage: guest_checks.sh PROGRAM MSI (their names in the shared folder)
+#        guest_checks.sh drivers (inside in_wine.sh)
+set -uo pipefail
+share=$(cd "$(dirname "$0")/../.." && pwd)
+results=$share/results
+in_wine=$share/tests/win32/in_wine.sh
+export QUORVEL_WINE_PREFIX=/var/lib/quorvel/wine-prefix
+
+if [ "$1" = drivers ]; then
+  # One Windows process throughout: when the last one ends, Wine ends its
+  # session, and the next start sets one up anew, half a minute in the guest.
+  exec {session}> >(wine cmd >/dev/null 2>&1)
+  for input in "$share"/driver/*.jsonl; do
+    name=$(basename "$input" .jsonl)
+    mapfile -t options <"${input%.jsonl}.args"
+    status=0
+    wine "$share/bin/quorvel-calc.exe" "${options[@]}" <"$input" >"$results/driver/$name.out" \
+      2>/dev/null || status=$?
+    echo "$status" >"$results/driver/$name.status"
+  done
+  exec {session}>&-
+  exit 0
+fi
+
+program=$share/bin/$1
+msi=$share/$2
+mkdir -p "$results/driver"
+check() {  # NAME COMMAND...
+  local name=$1 status=0 started=$SECONDS
+  shift
+  "$@" >"$results/$name.log" 2>&1 || status=$?
+  echo "$status" >"$results/$name.status"
+  echo "$name: status $status after $((SECONDS - started)) s"
+}
+check drivers "$in_wine" "$0" drivers
+check driver.hostile env QUORVEL_CALC="$in_wine wine '$share/bin/quorvel-calc.exe'" \
+  "$share/bin/driver-tests" --gtest_filter='DriverHostileInput.*'
+check window "$in_wine" "$share/tests/win32/window_check.sh" "$program" \
+  "$share/bin/window_probe.exe" "$results/screenshot-windows.png"
+check msi "$in_wine" "$share/tests/win32/msi_check.sh" "$msi" x86
