@@ -11,9 +11,9 @@
 #include <QWidget>
 
 #include "form/controls.h"
+#include "form/twips.h"
 #include "qt/face.h"
 #include "qt/to_qstring.h"
-#include "form/twips.h"
 
 namespace {
 
@@ -31,11 +31,9 @@ QWidget* plainWidget(const form::Control& control, QWidget* parent) {
       return combo;
     }
     case form::Kind::Label:
-      return new QLabel(caption, parent);
-    case form::Kind::Line:
       break;
   }
-  return nullptr;
+  return new QLabel(caption, parent);
 }
 
 }  // namespace
@@ -51,7 +49,6 @@ int main(int argc, char* argv[]) {
   window.setFixedSize(pixels(form::kClientWidth), pixels(form::kClientHeight));
   for (const form::Control& control : form::kControls) {
     QWidget* widget = plainWidget(control, &window);
-    if (widget == nullptr) continue;
     if (control.face != form::Face::Window) widget->setFont(qtui::fontOf(control.face));
     const int width = control.width == form::kSizedToCaption ? 1800 : control.width;
     widget->setGeometry(pixels(control.left), pixels(control.top), pixels(width),

@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
   int status = 0;
   while (!mapped && xcb_connection_has_error(connection.get()) == 0) {
     while (std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event{
-               xcb_poll_for_event(connection.get()), &std::free}) {
+        xcb_poll_for_event(connection.get()), &std::free}) {
       mapped = mapped || (event->response_type & 0x7F) == XCB_MAP_NOTIFY;
     }
     if (mapped) break;

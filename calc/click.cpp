@@ -2,18 +2,27 @@
 // SPDX-License-Identifier: MIT
 #include "calc/click.h"
 
+#include <new>
+
 #include "calc/command.h"
 
 namespace calc {
 
 std::optional<RuntimeError::Kind> click(Host& host, const NumberLocale& locale) {
+  // The error is reported once the exception is gone: a failed allocation has
+  // left its memory free again by then for the notice.
+  std::optional<RuntimeError::Kind> error;
   try {
     Command1_Click(host, locale);
-  } catch (const RuntimeError& error) {
-    host.messageBox(error.prompt(), kOkOnly);
-    return error.kind();
+  } catch (const RuntimeError& failure) {
+    error = failure.kind();
+  } catch (const std::bad_alloc&) {
+    error = RuntimeError::Kind::OutOfMemory;
+  } catch (...) {
+    error = RuntimeError::Kind::Unexpected;
   }
-  return std::nullopt;
+  if (error) host.messageBox(RuntimeError(*error).prompt(), kOkOnly);
+  return error;
 }
 
 }  // namespace calc

@@ -15,7 +15,9 @@ inline constexpr int kOkOnly = 0;
 class Host {
  public:
   virtual std::string text(TextBox box) const = 0;
-  virtual void setText4(const std::string& text) = 0;
+  virtual void setText(TextBox box, const std::string& text) = 0;
+  // The calculation writes Text4 alone.
+  void setText4(const std::string& text) { setText(TextBox::Text4, text); }
   // Returns when the user has closed the box.
   virtual void messageBox(const std::string& prompt, int style) = 0;
 

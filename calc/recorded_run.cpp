@@ -15,7 +15,9 @@ class RecordingHost final : public Host {
   explicit RecordingHost(std::array<std::string, 4> texts) : texts_(std::move(texts)) {}
 
   std::string text(TextBox box) const override { return texts_[static_cast<std::size_t>(box)]; }
-  void setText4(const std::string& text) override { text4() = text; }
+  void setText(TextBox box, const std::string& text) override {
+    texts_[static_cast<std::size_t>(box)] = text;
+  }
   void messageBox(const std::string& prompt, int style) override {
     notices_.push_back({prompt, style, text4()});
   }

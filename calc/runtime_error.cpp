@@ -11,9 +11,11 @@ namespace calc {
 namespace {
 
 // In the order of RuntimeError::Kind.
-constexpr std::array<Notice, 2> kErrorNotices{{
+constexpr std::array<Notice, 4> kErrorNotices{{
     {"数值溢出！", "Error: Overflow"},
     {"浮点运算出错！", "Error: Floating-point error"},
+    {"内存不足！", "Error: Out of memory"},
+    {"程序内部出错！", "Error: Internal error"},
 }};
 
 const Notice& noticeOf(RuntimeError::Kind kind) {

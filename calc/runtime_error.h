@@ -11,7 +11,9 @@ namespace calc {
 // command at the failing step and is reported at the event boundary.
 class RuntimeError : public std::exception {
  public:
-  enum class Kind { Overflow, FloatingPoint };
+  // OutOfMemory and Unexpected stand for any other exception that ends a
+  // command: a failed allocation, or one that the program does not expect.
+  enum class Kind { Overflow, FloatingPoint, OutOfMemory, Unexpected };
 
   explicit RuntimeError(Kind kind) : kind_(kind) {}
 

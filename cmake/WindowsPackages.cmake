@@ -4,6 +4,9 @@
 # build, and from the 32-bit build a portable archive that needs no install.
 # cmake --build build-windows --target windows-packages
 find_program(WIXL wixl REQUIRED)
+# The packages carry the program without its debugging sections; the build's
+# own file keeps them, for a debugger.
+set(strip ${CMAKE_STRIP} --strip-all)
 find_program(MSIBUILD msibuild REQUIRED)
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL i686)
@@ -27,6 +30,7 @@ configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${stage}/LICENSE.txt COPYONLY)
 file(WRITE ${stage}/codepage/_ForceCodepage.idt "\r\n\r\n936\t_ForceCodepage\r\n")
 add_custom_command(OUTPUT ${msi}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:quorvel> quorvel.exe
+  COMMAND ${strip} quorvel.exe
   COMMAND ${WIXL} -a ${arch} -D ProgramFiles=${program_files} -D Win64=${win64}
     -o ${msi}.part quorvel.wxs
   COMMAND ${MSIBUILD} ${msi}.part -i codepage/_ForceCodepage.idt
@@ -50,6 +54,7 @@ if(arch STREQUAL x86)
   # program's Chinese name whole whatever the caller's.
   add_custom_command(OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:quorvel> ${folder}
+    COMMAND ${strip} ${folder}/${QUORVEL_PROGRAM_NAME}.exe
     COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${CMAKE_COMMAND} -E chdir ${folder}
       ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip
       ${QUORVEL_PROGRAM_NAME}.exe LICENSE.txt README.txt

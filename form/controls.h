@@ -11,7 +11,7 @@
 
 namespace form {
 
-enum class Kind { TextBox, CommandButton, ComboBox, Label, Line };
+enum class Kind { TextBox, CommandButton, ComboBox, Label };
 
 // 宋体 in one of three settings; see kFaces.
 enum class Face { Window, Bold105, Bold9 };
@@ -37,10 +37,12 @@ struct Control {
   std::string_view labelledBy{};  // the caption that names an entry to a screen reader
 };
 
-// In the order the window creates them; an earlier control stands in front of
-// a later one, so Text4 covers the trailing space of Label4. Kept as a table.
+// The controls that are windows of their own, in the order of the design;
+// where two overlap, the earlier stands in front, so Text4 covers the trailing
+// space of Label4. The lines are drawn on the window itself: see kLines.
+// Kept as a table.
 // clang-format off
-inline constexpr std::array<Control, 23> kControls{{
+inline constexpr std::array<Control, 20> kControls{{
     {.name = "Text4", .kind = Kind::TextBox, .left = 6000, .top = 1440, .width = 1935,
      .height = 375, .tabIndex = 5, .face = Face::Bold105, .centred = true, .readOnly = true,
      .background = Rgb{255, 224, 192}, .foreground = Rgb{0, 128, 0}, .labelledBy = "Label4"},
@@ -56,7 +58,6 @@ inline constexpr std::array<Control, 23> kControls{{
      .top = 120, .width = 2175, .height = 300, .tabIndex = 6, .labelledBy = "lbl_1"},
     {.name = "Label12", .kind = Kind::Label, .caption = "发布日期：2011-07-03", .left = 4800,
      .top = 2280, .width = 1800, .height = 180, .tabIndex = 19},
-    {.name = "Line3", .kind = Kind::Line},
     {.name = "Label11", .kind = Kind::Label, .caption = "E-mail: " QUORVEL_CONTACT_EMAIL,
      .left = 1680, .top = 2280, .width = kSizedToCaption, .height = 180, .tabIndex = 18},
     {.name = "Label10", .kind = Kind::Label, .caption = "作者：Veskaro", .left = 240,
@@ -75,8 +76,6 @@ inline constexpr std::array<Control, 23> kControls{{
      .width = 180, .height = 180, .tabIndex = 12},
     {.name = "Label4", .kind = Kind::Label, .caption = "您应交纳的个人所得税为： ", .left = 3840,
      .top = 1560, .width = 2250, .height = 180, .tabIndex = 11},
-    {.name = "Line2", .kind = Kind::Line},
-    {.name = "Line1", .kind = Kind::Line},
     {.name = "Label3", .kind = Kind::Label, .caption = "计算结果", .left = 3840, .top = 960,
      .width = 720, .height = 180, .tabIndex = 10},
     {.name = "Label2", .kind = Kind::Label, .caption = "免　　征　　额：", .left = 120,
@@ -101,9 +100,14 @@ inline constexpr std::array<Line, 3> kLines{{
     {"Line3", 120, 2040, 8280, 2040},   // above the footer
 }};
 
+// The character set of every font: GB2312, which holds every caption.
+inline constexpr int kGb2312Charset = 134;
+
 struct FaceSetting {
   double pointSize;
   bool bold;
+  std::string_view family = "宋体";  // as Windows names it in a Chinese system
+  int charset = kGb2312Charset;
 };
 
 // In the order of Face.
@@ -128,10 +132,8 @@ consteval const Control& control(std::string_view name) {
   throw "no control of that name";
 }
 
-// Whether the control can take the focus: labels and lines never do.
-constexpr bool takesFocus(const Control& c) {
-  return c.kind != Kind::Label && c.kind != Kind::Line;
-}
+// Whether the control can take the focus: labels never do.
+constexpr bool takesFocus(const Control& c) { return c.kind != Kind::Label; }
 
 // The controls that take the focus, in the order Tab walks them.
 inline constexpr auto kTabOrder = [] {
@@ -142,6 +144,20 @@ inline constexpr auto kTabOrder = [] {
       if (takesFocus(c) && c.tabIndex == index) order.at(next++) = &c;
     }
   }
+  return order;
+}();
+
+// Text1..Text4, in the order of the calculation's text boxes.
+inline constexpr std::array<const Control*, 4> kTextBoxes{&control("Text1"), &control("Text2"),
+                                                          &control("Text3"), &control("Text4")};
+
+// Every control from the front to the back: in the order of their tab
+// indexes, which is the order in which Windows' dialog manager walks Tab, so
+// that the labels stand behind every entry.
+inline constexpr auto kStackingOrder = [] {
+  std::array<const Control*, kControls.size()> order{};
+  for (std::size_t i = 0; i < kControls.size(); ++i) order.at(i) = &kControls.at(i);
+  std::ranges::sort(order, {}, &Control::tabIndex);
   return order;
 }();
 
@@ -159,7 +175,7 @@ static_assert(std::ranges::all_of(kControls,
 consteval bool tabIndexesAreUnique() {
   for (const Control& a : kControls) {
     for (const Control& b : kControls) {
-      if (&a != &b && a.kind != Kind::Line && b.kind != Kind::Line && a.tabIndex == b.tabIndex) {
+      if (&a != &b && a.tabIndex == b.tabIndex) {
         return false;
       }
     }
@@ -173,5 +189,46 @@ static_assert(std::ranges::all_of(kControls,
                                     return c.maxLength == 0 || c.kind == Kind::TextBox;
                                   }),
               "a character limit on a control that takes no typing");
+
+// How wide a control is at most, in twips: a caption's width is taken as 90
+// twips for an ASCII character and 180 for any other, as in the window's font.
+constexpr int widthOf(const Control& c) {
+  if (c.width != kSizedToCaption) return c.width;
+  int width = 0;
+  for (const char byte : c.caption) {
+    const auto unit = static_cast<unsigned char>(byte);
+    if (unit < 0x80) {
+      width += 90;
+    } else if (unit >= 0xC0) {
+      width += 180;  // the lead byte of a character beyond ASCII
+    }
+  }
+  return width;
+}
+
+constexpr bool overlap(const Control& a, const Control& b) {
+  return a.left < b.left + widthOf(b) && b.left < a.left + widthOf(a) && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+constexpr std::size_t stackingPlace(const Control& c) {
+  return static_cast<std::size_t>(std::ranges::find(kStackingOrder, &c) - kStackingOrder.begin());
+}
+
+// Where two controls overlap, the stacking puts in front the one that the
+// design lists first.
+consteval bool stackingKeepsTheDesign() {
+  for (std::size_t a = 0; a < kControls.size(); ++a) {
+    for (std::size_t b = a + 1; b < kControls.size(); ++b) {
+      if (overlap(kControls.at(a), kControls.at(b)) &&
+          stackingPlace(kControls.at(a)) > stackingPlace(kControls.at(b))) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(stackingKeepsTheDesign(), "overlapping controls stacked against the design");
+static_assert(overlap(control("Text4"), control("Label4")), "Text4 no longer covers Label4");
 
 }  // namespace form

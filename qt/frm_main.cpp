@@ -11,11 +11,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <map>
+
 #include "form/accessible_name.h"
 #include "form/controls.h"
+#include "form/twips.h"
 #include "qt/face.h"
 #include "qt/to_qstring.h"
-#include "form/twips.h"
 
 namespace qtui {
 namespace {
@@ -55,16 +56,13 @@ QWidget* makeWidget(const Control& control, QWidget* parent) {
       combo->setEditText(toQString(control.caption));
       return combo;
     }
-    case Kind::Label: {
-      auto* label = new QLabel(toQString(control.caption), parent);
-      label->setTextFormat(Qt::PlainText);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      return label;
-    }
-    case Kind::Line:
+    case Kind::Label:
       break;
   }
-  return nullptr;  // a line has no window of its own
+  auto* label = new QLabel(toQString(control.caption), parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
 }
 
 }  // namespace
@@ -81,7 +79,6 @@ frm_main::frm_main(QWidget* parent)
   std::map<const Control*, QWidget*> widgets;
   for (const Control& control : form::kControls) {
     QWidget* widget = makeWidget(control, this);
-    if (widget == nullptr) continue;
     widget->setObjectName(toQString(control.name));
     // A control in the window's face inherits it; setting it again would lay out its text anew.
     if (control.face != Face::Window) widget->setFont(fontOf(control.face));
@@ -97,18 +94,17 @@ frm_main::frm_main(QWidget* parent)
       widget->setPalette(palette);
     }
     widget->setAccessibleName(QString::fromStdString(form::accessibleName(control)));
-    widget->lower();  // later controls stand behind earlier ones
     widgets[&control] = widget;
   }
+  for (const Control* control : form::kStackingOrder) widgets[control]->lower();
   for (std::size_t i = 0; i + 1 < form::kTabOrder.size(); ++i) {
     setTabOrder(widgets[form::kTabOrder[i]], widgets[form::kTabOrder[i + 1]]);
   }
   widgets[form::kTabOrder.front()]->setFocus();
 
-  textBoxes_ = {qobject_cast<QLineEdit*>(widgets[&form::control("Text1")]),
-                qobject_cast<QLineEdit*>(widgets[&form::control("Text2")]),
-                qobject_cast<QLineEdit*>(widgets[&form::control("Text3")]),
-                qobject_cast<QLineEdit*>(widgets[&form::control("Text4")])};
+  for (std::size_t i = 0; i < textBoxes_.size(); ++i) {
+    textBoxes_.at(i) = qobject_cast<QLineEdit*>(widgets[form::kTextBoxes.at(i)]);
+  }
   command1_ = qobject_cast<QPushButton*>(widgets[&form::control("Command1")]);
 }
 

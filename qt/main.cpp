@@ -3,10 +3,11 @@
 #include <QApplication>
 
 #include "qt/application.h"
+#include "qt/event_barrier.h"
 #include "qt/running_window.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  qtui::EventBarrierApplication app(argc, argv);
   qtui::setUpApplication(app);
   qtui::RunningWindow window(qtui::systemNumberLocale());
   window.form().show();

@@ -4,13 +4,13 @@
 
 #include <QCoreApplication>
 
-#include "qt/form_load.h"
+#include "calc/form_load.h"
 #include "qt/wiring.h"
 
 namespace qtui {
 
 RunningWindow::RunningWindow(const calc::NumberLocale& locale) {
-  Form_Load(form_);
+  calc::Form_Load(host_);
   wireEvents(form_, host_, locale);
   QCoreApplication::instance()->installNativeEventFilter(&closeOverNotice_);
 }

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "form/app_info.h"
 #include "calc/notice.h"
+#include "form/app_info.h"
 #include "qt/frm_main.h"
 #include "qt/to_qstring.h"
 
@@ -16,8 +16,8 @@ std::string WindowHost::text(calc::TextBox box) const {
   return form_.textBox(box)->text().toStdString();
 }
 
-void WindowHost::setText4(const std::string& text) {
-  form_.textBox(calc::TextBox::Text4)->setText(QString::fromStdString(text));
+void WindowHost::setText(calc::TextBox box, const std::string& text) {
+  form_.textBox(box)->setText(QString::fromStdString(text));
 }
 
 void WindowHost::messageBox(const std::string& prompt, int /*style: always OK only*/) {

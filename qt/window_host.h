@@ -14,7 +14,7 @@ class WindowHost final : public calc::Host {
   explicit WindowHost(frm_main& form) : form_(form) {}
 
   std::string text(calc::TextBox box) const override;
-  void setText4(const std::string& text) override;
+  void setText(calc::TextBox box, const std::string& text) override;
   void messageBox(const std::string& prompt, int style) override;
 
  private:

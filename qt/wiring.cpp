@@ -8,11 +8,10 @@
 
 #include "calc/click.h"
 #include "qt/frm_main.h"
-#include "qt/window_host.h"
 
 namespace qtui {
 
-void wireEvents(frm_main& form, WindowHost& host, const calc::NumberLocale& locale) {
+void wireEvents(frm_main& form, calc::Host& host, const calc::NumberLocale& locale) {
   QPushButton* command1 = form.command1();
   QObject::connect(command1, &QPushButton::clicked, &form,
                    [&host, locale] { calc::click(host, locale); });

@@ -29,8 +29,8 @@ test_packages=(
   qemu-system-x86 debootstrap
   # checking the Debian package
   desktop-file-utils appstream lintian
-  # fuzzing and static analysis
-  clang-14 libclang-rt-14-dev clang-tidy
+  # fuzzing and static analysis; clang-format checks every source's layout
+  clang-14 libclang-rt-14-dev clang-tidy clang-format
   # the window under memcheck, and the benchmarks (cmake -DQUORVEL_BENCHMARKS=ON)
   libbenchmark-dev valgrind
   # the window read through the accessibility bus, typed and pasted into, in the

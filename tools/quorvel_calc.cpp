@@ -3,6 +3,7 @@
 #include "tools/quorvel_calc.h"
 
 #include <algorithm>
+#include <array>
 #include <istream>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -20,8 +21,12 @@ struct Answer {
   bool good;         // false for a line that is no JSON object of strings
 };
 
+// In the order of calc::RuntimeError::Kind.
+constexpr std::array<std::string_view, 4> kKindNames{"overflow", "floating-point", "out-of-memory",
+                                                     "internal"};
+
 constexpr std::string_view kindName(calc::RuntimeError::Kind kind) {
-  return kind == calc::RuntimeError::Kind::Overflow ? "overflow" : "floating-point";
+  return kKindNames.at(static_cast<std::size_t>(kind));
 }
 
 // The answer is written straight out: its shape is fixed, and building a JSON

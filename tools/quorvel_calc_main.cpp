@@ -9,9 +9,13 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/number_locale.h"
 #include "tools/quorvel_calc.h"
+#ifdef _WIN32
+#include "win32/wide.h"
+#endif
 
 namespace {
 
@@ -35,10 +39,12 @@ constexpr std::string_view kUsage =
   std::exit(2);
 }
 
-calc::NumberLocale parseOptions(int argc, char** argv) {
+// The options as UTF-8, whatever the system's code page.
+calc::NumberLocale parseOptions(const std::vector<std::string>& arguments) {
   calc::NumberLocale locale;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view option = argv[i];
+  const std::size_t argc = arguments.size();
+  for (std::size_t i = 1; i < argc; ++i) {
+    const std::string_view option = arguments[i];
     if (option == "--help") {
       std::cout << kUsage;
       std::exit(0);
@@ -46,16 +52,14 @@ calc::NumberLocale parseOptions(int argc, char** argv) {
     if (option != "--decimal" && option != "--group")
       refuse("unknown option " + std::string(option));
     if (i + 1 == argc) refuse(std::string(option) + " needs a value");
-    (option == "--decimal" ? locale.decimal : locale.group) = argv[++i];
+    (option == "--decimal" ? locale.decimal : locale.group) = arguments[++i];
   }
   if (const auto fault = calc::localeFault(locale)) refuse(*fault);
   return locale;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const calc::NumberLocale locale = parseOptions(argc, argv);
+int run(const std::vector<std::string>& arguments) {
+  const calc::NumberLocale locale = parseOptions(arguments);
 #ifdef _WIN32
   // Lines end in a line feed alone, as on every other system, and a Ctrl-Z is
   // no end of input.
@@ -67,3 +71,18 @@ int main(int argc, char** argv) {
   std::cin.tie(nullptr);
   return quorvel_calc::answerLines(std::cin, std::cout, locale) ? 0 : 1;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// Windows hands main() its command line in the ANSI code page, which has no
+// no-break space nor most other marks of a locale: the UTF-16 one keeps them.
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> arguments;
+  arguments.reserve(static_cast<std::size_t>(argc));
+  for (int i = 0; i < argc; ++i) arguments.push_back(win32ui::fromWide(argv[i]));
+  return run(arguments);
+}
+#else
+int main(int argc, char** argv) { return run({argv, argv + argc}); }
+#endif

@@ -9,7 +9,7 @@
 #include "form/controls.h"
 #include "form/twips.h"
 #include "win32/control_id.h"
-#include "win32/utf16.h"
+#include "win32/wide.h"
 
 namespace win32ui {
 namespace {
@@ -23,12 +23,13 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr DWORD kExStyle = 0;
 constexpr int kIconResource = 1;
 
-std::wstring wide(std::string_view utf8) {
-  const std::u16string text = toUtf16(utf8);
-  return {text.begin(), text.end()};
+[[noreturn]] void fail(const char* step) {
+  throw CreationError(std::string(step) + " failed with error " + std::to_string(GetLastError()));
 }
 
-COLORREF colorOf(const form::Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+COLORREF colorOf(const form::Rgb& rgb) {
+  return RGB(static_cast<BYTE>(rgb.red), static_cast<BYTE>(rgb.green), static_cast<BYTE>(rgb.blue));
+}
 
 struct WindowKind {
   const wchar_t* className;
@@ -50,134 +51,127 @@ WindowKind windowKindOf(const Control& control) {
     case Kind::ComboBox:
       return {L"COMBOBOX", WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0};
     case Kind::Label:
-      // A caption is plain text: "&" marks no access key.
-      return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
-    case Kind::Line:
       break;
   }
-  return {nullptr, 0, 0};  // a line has no window of its own
+  // A caption is plain text: "&" marks no access key.
+  return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
 }
 
-void registerClass(HINSTANCE instance) {
+void registerClass(HINSTANCE instance, WNDPROC windowProc) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
+  if (RegisterClassExW(&windowClass) == 0) fail("RegisterClassExW");
 }
 
 }  // namespace
 
-frm_main::frm_main(HINSTANCE instance) : instance_(instance) {
-  registerClass(instance);
-  const std::wstring caption = wide(form::kCaption);
-  hwnd_ =
-      CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                      CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProc));
+void WindowDestroyer::operator()(HWND window) const { DestroyWindow(window); }
 
+frm_main::frm_main(HINSTANCE instance) : instance_(instance) {
+  registerClass(instance, &windowProc);
+  const std::wstring caption = toWide(form::kCaption);
+  // The window procedure takes the window into window_ at its first message.
+  if (CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this) == nullptr) {
+    fail("CreateWindowExW");
+  }
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
-    if (const auto& background = form::kControls[i].background) {
-      backgrounds_[i] = CreateSolidBrush(colorOf(*background));
+    if (const auto& background = form::kControls.at(i).background) {
+      backgrounds_.at(i).reset(CreateSolidBrush(colorOf(*background)));
+      if (!backgrounds_.at(i)) fail("CreateSolidBrush");
     }
   }
   createControls();
-  layOut(GetDpiForWindow(hwnd_));
-}
-
-frm_main::~frm_main() {
-  if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
-  for (HFONT font : fonts_) DeleteObject(font);
-  for (HBRUSH brush : backgrounds_) DeleteObject(brush);
+  layOut(GetDpiForWindow(hwnd()));
+  const SIZE frame = frameSize(dpi_);
+  SetWindowPos(hwnd(), nullptr, 0, 0, frame.cx, frame.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND frm_main::textBox(calc::TextBox box) const {
-  return textBoxes_.at(static_cast<std::size_t>(box));
+  return windowOf(*form::kTextBoxes.at(static_cast<std::size_t>(box)));
 }
 
 void frm_main::show(int showCommand) {
-  ShowWindow(hwnd_, showCommand);
-  UpdateWindow(hwnd_);
+  ShowWindow(hwnd(), showCommand);
+  UpdateWindow(hwnd());
   focus_ = windowOf(*form::kTabOrder.front());
   SetFocus(focus_);
 }
 
 void frm_main::createControls() {
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
-    const Control& control = form::kControls[i];
+    const Control& control = form::kControls.at(i);
     const WindowKind kind = windowKindOf(control);
-    if (kind.className == nullptr) continue;
-    const std::wstring caption = wide(control.caption);
-    controls_[i] = CreateWindowExW(
-        kind.exStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0,
-        0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))), instance_,
-        nullptr);
+    const std::wstring caption = toWide(control.caption);
+    // Each control keeps off the others' pixels, so the one in front is drawn
+    // whole whichever paints last.
+    controls_.at(i) = CreateWindowExW(
+        kind.exStyle, kind.className, caption.c_str(),
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, 0, 0, 0, 0, hwnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))), instance_, nullptr);
+    if (controls_.at(i) == nullptr) fail("CreateWindowExW of a control");
     // Edit boxes and the combo box's edit field count characters as UTF-16 units,
     // which for the digits and letters of an amount are characters.
-    if (control.maxLength > 0) SendMessageW(controls_[i], EM_LIMITTEXT, control.maxLength, 0);
+    if (control.maxLength > 0) SendMessageW(controls_.at(i), EM_LIMITTEXT, control.maxLength, 0);
     // A combo box takes no text from its creation; its edit field gets it here.
-    if (control.kind == Kind::ComboBox) SetWindowTextW(controls_[i], caption.c_str());
+    if (control.kind == Kind::ComboBox) SetWindowTextW(controls_.at(i), caption.c_str());
   }
-  // The dialog manager walks Tab in the order of the child windows. Ordered by
-  // tab index, the entries come in their tab order and every label after them,
-  // so Text4 still stands in front of Label4, which it covers.
-  std::array<std::size_t, form::kControls.size()> byTabIndex{};
-  for (std::size_t i = 0; i < byTabIndex.size(); ++i) byTabIndex[i] = i;
-  std::ranges::sort(byTabIndex, {}, [](std::size_t i) { return form::kControls[i].tabIndex; });
-  for (const std::size_t i : byTabIndex) {
-    if (controls_[i] != nullptr) {
-      SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+  // The dialog manager walks Tab in this order too.
+  for (const Control* control : form::kStackingOrder) {
+    SetWindowPos(windowOf(*control), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
-  textBoxes_ = {windowOf(form::control("Text1")), windowOf(form::control("Text2")),
-                windowOf(form::control("Text3")), windowOf(form::control("Text4"))};
-  command1_ = windowOf(form::control("Command1"));
 }
 
 void frm_main::layOut(UINT dpi) {
   dpi_ = dpi;
-  // The fonts of an earlier DPI go once the controls have the new ones.
-  const auto earlierFonts = fonts_;
-  for (std::size_t face = 0; face < fonts_.size(); ++face) {
-    const form::FaceSetting& setting = form::kFaces[face];
+  std::array<GdiObject<HFONT>, form::kFaces.size()> fonts;
+  for (std::size_t face = 0; face < fonts.size(); ++face) {
+    const form::FaceSetting& setting = form::kFaces.at(face);
     // A point is 20 twips.
     const int height = -toPixels(static_cast<int>(setting.pointSize * 20));
-    fonts_[face] = CreateFontW(height, 0, 0, 0, setting.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-                               FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+    fonts.at(face).reset(CreateFontW(height, 0, 0, 0, setting.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                     FALSE, FALSE, static_cast<DWORD>(setting.charset),
+                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH | FF_DONTCARE, toWide(setting.family).c_str()));
+    if (!fonts.at(face)) fail("CreateFontW");
   }
   setIcons(dpi);
 
-  HDC dc = GetDC(hwnd_);
+  HDC dc = GetDC(hwnd());
   const HGDIOBJ dcFont = GetCurrentObject(dc, OBJ_FONT);
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
-    const Control& control = form::kControls[i];
-    if (controls_[i] == nullptr) continue;
-    HFONT font = fonts_[static_cast<std::size_t>(control.face)];
-    SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const Control& control = form::kControls.at(i);
+    HFONT font = fonts.at(static_cast<std::size_t>(control.face)).get();
+    SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     int width = toPixels(control.width);
     if (control.width == form::kSizedToCaption) {
-      const std::wstring caption = wide(control.caption);
+      const std::wstring caption = toWide(control.caption);
       SIZE extent{};
       SelectObject(dc, font);
       GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
       width = extent.cx;
     }
-    SetWindowPos(controls_[i], nullptr, toPixels(control.left), toPixels(control.top), width,
+    SetWindowPos(controls_.at(i), nullptr, toPixels(control.left), toPixels(control.top), width,
                  toPixels(control.height), SWP_NOZORDER | SWP_NOACTIVATE);
   }
   SelectObject(dc, dcFont);
-  ReleaseDC(hwnd_, dc);
-  for (HFONT font : earlierFonts) DeleteObject(font);
+  ReleaseDC(hwnd(), dc);
+  // The fonts of an earlier DPI go once the controls have the new ones.
+  fonts_ = std::move(fonts);
+}
 
-  RECT frame{0, 0, toPixels(form::kClientWidth), toPixels(form::kClientHeight)};
+SIZE frm_main::frameSize(UINT dpi) const {
+  RECT frame{0, 0, form::twipsToPixels(form::kClientWidth, dpi),
+             form::twipsToPixels(form::kClientHeight, dpi)};
   AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
-  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 int frm_main::toPixels(int twips) const { return form::twipsToPixels(twips, dpi_); }
@@ -187,22 +181,27 @@ HWND frm_main::windowOf(const Control& control) const {
 }
 
 void frm_main::setIcons(UINT dpi) {
-  for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+  std::array<Icon, 2> icons;
+  constexpr std::array<std::pair<WPARAM, int>, 2> kSizes{
+      {{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}};
+  for (std::size_t i = 0; i < icons.size(); ++i) {
+    const auto [which, metric] = kSizes.at(i);
     const int size = GetSystemMetricsForDpi(metric, dpi);
-    const HANDLE icon =
-        LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size, size, 0);
-    // The icon of an earlier DPI goes.
-    if (const LRESULT old =
-            SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon))) {
-      DestroyIcon(reinterpret_cast<HICON>(old));
-    }
+    icons.at(i).reset(static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size, size, 0)));
+    if (!icons.at(i)) fail("LoadImageW of the icon");
+    SendMessageW(hwnd(), WM_SETICON, which, reinterpret_cast<LPARAM>(icons.at(i).get()));
   }
+  // The icons of an earlier DPI go once the window shows the new ones.
+  icons_ = std::move(icons);
 }
 
-void frm_main::paintLines() {
+void frm_main::paintLines() const {
   PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(hwnd_, &paint);
-  // The device context starts with the default pen: black, one pixel.
+  HDC dc = BeginPaint(hwnd(), &paint);
+  // One pixel in the colour of text, which a high-contrast theme sets too.
+  const HGDIOBJ pen = SelectObject(dc, GetStockObject(DC_PEN));
+  SetDCPenColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   for (const form::Line& line : form::kLines) {
     const int x1 = toPixels(line.x1);
     const int y1 = toPixels(line.y1);
@@ -212,23 +211,44 @@ void frm_main::paintLines() {
     // LineTo stops short of its end point; a rule reaches it.
     LineTo(dc, x2 + (x2 > x1 ? 1 : 0), y2 + (y2 > y1 ? 1 : 0));
   }
-  EndPaint(hwnd_, &paint);
+  SelectObject(dc, pen);
+  EndPaint(hwnd(), &paint);
 }
 
 HBRUSH frm_main::colour(HWND control, HDC dc) const {
-  const auto at = std::ranges::find(controls_, control);
+  const auto* at = std::ranges::find(controls_, control);
   if (at == controls_.end()) return nullptr;
   const auto i = static_cast<std::size_t>(at - controls_.begin());
-  const Control& c = form::kControls[i];
+  const Control& c = form::kControls.at(i);
   if (!c.background && !c.foreground) return nullptr;
   if (c.foreground) SetTextColor(dc, colorOf(*c.foreground));
   if (c.background) SetBkColor(dc, colorOf(*c.background));
-  return backgrounds_[i] != nullptr ? backgrounds_[i] : GetSysColorBrush(COLOR_WINDOW);
+  return backgrounds_.at(i) ? backgrounds_.at(i).get() : GetSysColorBrush(COLOR_WINDOW);
 }
 
-LRESULT CALLBACK frm_main::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK frm_main::windowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                      LPARAM lParam) noexcept {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<frm_main*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->window_.reset(hwnd);
+  }
   auto* self = reinterpret_cast<frm_main*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self->handle(message, wParam, lParam);
+  // The few messages before WM_NCCREATE.
+  if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    // Destroyed by Windows or by the owner: either way, once.
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    static_cast<void>(self->window_.release());
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  try {
+    return self->handle(message, wParam, lParam);
+  } catch (...) {
+    // No exception may unwind through the system's frames, which it cannot
+    // cross; the message counts as served and the window goes on.
+    return 0;
+  }
 }
 
 LRESULT frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -255,18 +275,25 @@ LRESULT frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
-        if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd_, focus)) focus_ = focus;
+        if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd(), focus) != FALSE) {
+          focus_ = focus;
+        }
       } else if (focus_ != nullptr) {
         SetFocus(focus_);
         return 0;
       }
       break;
+    case WM_GETDPISCALEDSIZE:
+      // The size that the layout will take at the new DPI, so that Windows
+      // suggests a rectangle that fits it.
+      *reinterpret_cast<SIZE*>(lParam) = frameSize(static_cast<UINT>(wParam));
+      return TRUE;
     case WM_DPICHANGED: {
       layOut(HIWORD(wParam));
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      InvalidateRect(hwnd_, nullptr, TRUE);
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      InvalidateRect(hwnd(), nullptr, TRUE);
       return 0;
     }
     case WM_DESTROY:
@@ -275,7 +302,7 @@ LRESULT frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcW(hwnd_, message, wParam, lParam);
+  return DefWindowProcW(hwnd(), message, wParam, lParam);
 }
 
 }  // namespace win32ui

@@ -6,25 +6,40 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <stdexcept>
 
 #include "calc/host.h"
 #include "form/controls.h"
+#include "win32/gdi_owner.h"
 
 namespace win32ui {
+
+// A window, control, font or icon that Windows would not make; the program
+// cannot start without it.
+class CreationError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct WindowDestroyer {
+  void operator()(HWND window) const;
+};
 
 // The one window: its controls stand where the controls table puts them, at
 // the window's own DPI, and never move.
 class frm_main {
  public:
+  // Throws a CreationError when the window or one of its controls cannot be made.
   explicit frm_main(HINSTANCE instance);
-  ~frm_main();
   frm_main(const frm_main&) = delete;
   frm_main& operator=(const frm_main&) = delete;
+  frm_main(frm_main&&) = delete;
+  frm_main& operator=(frm_main&&) = delete;
 
-  HWND hwnd() const { return hwnd_; }
+  HWND hwnd() const { return window_.get(); }
   HWND textBox(calc::TextBox box) const;
-  HWND command1() const { return command1_; }
-  // The window of a control; none for a line.
+  // The window of a control.
   HWND windowOf(const form::Control& control) const;
 
   // Shows the window with the focus in the first control of the tab order.
@@ -33,28 +48,31 @@ class frm_main {
   void onCommand1Click(std::function<void()> handler) { onClick_ = std::move(handler); }
 
  private:
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                     LPARAM lParam) noexcept;
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   void createControls();
-  // Places the controls and sizes the window for the given DPI, with its fonts.
+  // Gives the controls their places and fonts, and the window its icons, for the DPI.
   void layOut(UINT dpi);
-  void paintLines();
+  // The size of the window's frame around the client area at the DPI.
+  SIZE frameSize(UINT dpi) const;
+  void paintLines() const;
   // The colours of a control that has its own, or nothing for the platform's.
   HBRUSH colour(HWND control, HDC dc) const;
   int toPixels(int twips) const;
   void setIcons(UINT dpi);
 
   HINSTANCE instance_;
-  HWND hwnd_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-  std::array<HWND, form::kControls.size()> controls_{};  // none for a line
-  std::array<HFONT, form::kFaces.size()> fonts_{};
-  std::array<HWND, 4> textBoxes_{};  // Text1..Text4
-  HWND command1_ = nullptr;
-  HWND focus_ = nullptr;  // where the focus returns when the window is activated again
-  std::array<HBRUSH, form::kControls.size()> backgrounds_{};  // for a colour of its own
+  std::array<HWND, form::kControls.size()> controls_{};
+  std::array<GdiObject<HFONT>, form::kFaces.size()> fonts_;
+  std::array<GdiObject<HBRUSH>, form::kControls.size()> backgrounds_;  // for a colour of its own
+  std::array<Icon, 2> icons_;  // the big and the small one, for the DPI
+  HWND focus_ = nullptr;       // where the focus returns when the window is activated again
   std::function<void()> onClick_;
+  // Last, so that the window goes before the fonts, brushes and icons it shows.
+  std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> window_;
 };
 
 }  // namespace win32ui

@@ -5,30 +5,65 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <exception>
+#include <string>
+
+#include "calc/form_load.h"
+#include "calc/notice.h"
+#include "form/app_info.h"
 #include "win32/accessible_names.h"
-#include "win32/form_load.h"
 #include "win32/frm_main.h"
 #include "win32/user_locale.h"
+#include "win32/wide.h"
 #include "win32/window_host.h"
 #include "win32/wiring.h"
 
+namespace {
+
+// COM on this thread while the window lives, for the screen readers' names.
+class ComApartment {
+ public:
+  ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ~ComApartment() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+  ComApartment(ComApartment&&) = delete;
+  ComApartment& operator=(ComApartment&&) = delete;
+
+ private:
+  HRESULT result_;
+};
+
+// A program that cannot make its window says so and ends, rather than wait
+// for events of a window that is not there.
+int refuseToStart(const std::string& why) {
+  const std::string english = "Error: " + why;
+  MessageBoxW(nullptr, win32ui::toWide(calc::prompt({"程序无法启动！", english})).c_str(),
+              win32ui::toWide(form::kAppTitle).c_str(), MB_OK | MB_ICONERROR);
+  return 1;
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
-                    int showCommand) {
-  // The controls of the system's visual style, and COM for the screen readers' names.
+                    int nShowCmd) {
+  // The controls of the system's visual style.
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-
-  int status = 0;
-  {
+  const ComApartment com;
+  try {
     win32ui::frm_main form(instance);
     win32ui::nameEntries(form);
-    win32ui::Form_Load(form);
     win32ui::WindowHost host(form);
+    calc::Form_Load(host);
     win32ui::wireEvents(form, host, win32ui::userNumberLocale());
-    form.show(showCommand);
-    status = win32ui::runEvents(form);
+    form.show(nShowCmd);
+    return win32ui::runEvents(form);
+  } catch (const std::exception& error) {
+    return refuseToStart(error.what());
+  } catch (...) {
+    return refuseToStart("unknown failure");
   }
-  if (SUCCEEDED(com)) CoUninitialize();
-  return status;
 }

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "win32/utf16.h"
+#include "win32/wide.h"
 
 namespace win32ui {
 namespace {
@@ -16,8 +16,7 @@ std::string localeText(LCTYPE type) {
   wchar_t buffer[8]{};
   const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer, std::size(buffer));
   if (length <= 0) return {};
-  return toUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(buffer),
-                                    static_cast<std::size_t>(length - 1)));
+  return fromWide(std::wstring_view(buffer, static_cast<std::size_t>(length - 1)));
 }
 
 }  // namespace

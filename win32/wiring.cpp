@@ -4,11 +4,10 @@
 
 #include "calc/click.h"
 #include "win32/frm_main.h"
-#include "win32/window_host.h"
 
 namespace win32ui {
 
-void wireEvents(frm_main& form, WindowHost& host, const calc::NumberLocale& locale) {
+void wireEvents(frm_main& form, calc::Host& host, const calc::NumberLocale& locale) {
   form.onCommand1Click([&host, locale] { calc::click(host, locale); });
 }
 
@@ -16,7 +15,7 @@ int runEvents(const frm_main& form) {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Tab walks the tab order; Enter asks the window for its default button.
-    if (IsDialogMessageW(form.hwnd(), &message)) continue;
+    if (IsDialogMessageW(form.hwnd(), &message) != FALSE) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

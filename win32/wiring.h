@@ -2,15 +2,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "calc/host.h"
 #include "calc/number_locale.h"
 
 namespace win32ui {
 
 class frm_main;
-class WindowHost;
 
 // The one event with a procedure: Command1's click, also pressed by Enter.
-void wireEvents(frm_main& form, WindowHost& host, const calc::NumberLocale& locale);
+void wireEvents(frm_main& form, calc::Host& host, const calc::NumberLocale& locale);
 
 // Serves the window's events, one at a time, until it has closed; Tab and
 // Enter go through the dialog manager. The program's exit status.

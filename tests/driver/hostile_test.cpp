@@ -72,7 +72,8 @@ class Scratch {
   std::filesystem::path path_;
 };
 
-std::vector<Json> runDriver(const std::vector<Row>& rows, int& status) {
+std::vector<Json> runDriver(const std::vector<Row>& rows, int& status,
+                            const std::string& options = "") {
   const Scratch scratch;
   const std::string in = scratch.file("hostile.jsonl");
   const std::string out = scratch.file("hostile.out");
@@ -80,7 +81,7 @@ std::vector<Json> runDriver(const std::vector<Row>& rows, int& status) {
     std::ofstream file(in, std::ios::binary);
     for (const Row& row : rows) file << row.line << '\n';
   }
-  status = std::system((driverCommand() + " <'" + in + "' >'" + out + "'").c_str());
+  status = std::system((driverCommand() + " " + options + " <'" + in + "' >'" + out + "'").c_str());
   std::ifstream answers(out, std::ios::binary);
   std::vector<Json> parsed;
   for (std::string line; std::getline(answers, line);) parsed.push_back(Json::parse(line));
@@ -112,5 +113,37 @@ TEST(DriverHostileInput, AnswersEveryLine) {
     }
   }
 }
+
+// The separators of a locale reach the driver whole from its command line,
+// marks beyond ASCII too.
+struct MarkRow {
+  std::string name;
+  std::string decimal, group;
+  std::string income;  // with those marks
+  std::string tax;
+};
+
+class DriverOptions : public testing::TestWithParam<MarkRow> {};
+
+TEST_P(DriverOptions, TakeAnyMark) {
+  const MarkRow& row = GetParam();
+  int status = 0;
+  const std::vector<Json> answers =
+      runDriver({{row.name, entries(row.income, "500"), ""}}, status,
+                "--decimal '" + row.decimal + "' --group '" + row.group + "'");
+  EXPECT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  ASSERT_EQ(answers.size(), 1u);
+  EXPECT_EQ(answers[0]["Text4"], row.tax);
+  EXPECT_TRUE(answers[0]["notices"].empty()) << answers[0].dump();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Marks, DriverOptions,
+    testing::Values(MarkRow{"NoBreakSpace", ",", "\u00A0", "6\u00A0000,5", "95,05"},
+                    MarkRow{"NarrowNoBreakSpace", ",", "\u202F", "6\u202F000,5", "95,05"},
+                    MarkRow{"RightQuote", ".", "\u2019", "6\u2019000.5", "95.05"},
+                    MarkRow{"ArabicMarks", "\u066B", "\u066C", "6\u066C000\u066B5", "95\u066B05"}),
+    [](const testing::TestParamInfo<MarkRow>& info) { return info.param.name; });
 
 }  // namespace

@@ -12,7 +12,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "qt/form_load.h"
+#include "calc/form_load.h"
+#include "qt/window_host.h"
 
 using qtui::frm_main;
 
@@ -135,7 +136,8 @@ void FrmMainTest::startTexts() {
        {calc::TextBox::Text1, calc::TextBox::Text2, calc::TextBox::Text3, calc::TextBox::Text4}) {
     QVERIFY(form_->textBox(box)->text().isEmpty());  // until the window's load
   }
-  qtui::Form_Load(*form_);
+  qtui::WindowHost host(*form_);
+  calc::Form_Load(host);
   QCOMPARE(form_->textBox(calc::TextBox::Text1)->text(), QString(""));
   QCOMPARE(form_->textBox(calc::TextBox::Text2)->text(), QString("0"));
   QCOMPARE(form_->textBox(calc::TextBox::Text3)->text(), QString("3500"));

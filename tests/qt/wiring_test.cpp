@@ -1,14 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
+#include "qt/wiring.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
+#include <new>
 
 #include "qt/application.h"
+#include "qt/event_barrier.h"
 #include "qt/running_window.h"
+#include "qt/window_host.h"
 
 using calc::TextBox;
 
@@ -56,6 +61,20 @@ struct Program {
 
 const QString kRule = "\n-----------------------\n";
 
+// The window's own host, but an allocation fails whenever an entry is read.
+class OutOfMemoryHost final : public calc::Host {
+ public:
+  explicit OutOfMemoryHost(qtui::WindowHost& window) : window_(window) {}
+  std::string text(TextBox /*box*/) const override { throw std::bad_alloc(); }
+  void setText(TextBox box, const std::string& text) override { window_.setText(box, text); }
+  void messageBox(const std::string& prompt, int style) override {
+    window_.messageBox(prompt, style);
+  }
+
+ private:
+  qtui::WindowHost& window_;
+};
+
 }  // namespace
 
 class WiringTest : public QObject {
@@ -70,6 +89,8 @@ class WiringTest : public QObject {
   void runtimeErrorsLeaveText4();
   void enterPressesTheButton();
   void closingEndsTheProgram();
+  void outOfMemoryIsANotice();
+  void noExceptionLeavesTheEventLoop();
 };
 
 void WiringTest::notices_data() {
@@ -180,5 +201,44 @@ void WiringTest::closingEndsTheProgram() {
   QCOMPARE(QApplication::exec(), 0);
 }
 
-QTEST_MAIN(WiringTest)
+void WiringTest::outOfMemoryIsANotice() {
+  Program program;
+  qtui::WindowHost window(program.form);
+  OutOfMemoryHost failing(window);
+  qtui::wireEvents(program.form, failing, {});
+  program.form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&program.form));
+  // Both hosts are wired: the failing one reports, the window's own calculates.
+  program.type(TextBox::Text1, "6000");
+  program.type(TextBox::Text2, "500");
+  const QList<Seen> seen = program.click();
+  QCOMPARE(seen.size(), 1);
+  QCOMPARE(seen[0].text, "内存不足！" + kRule + "Error: Out of memory");
+  QCOMPARE(seen[0].title, QString("Quorvel ver 0.1.5"));
+  QVERIFY(program.form.isVisible());
+  QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("95"));
+}
+
+void WiringTest::noExceptionLeavesTheEventLoop() {
+  Program program;
+  program.form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&program.form));
+  bool servedAfter = false;
+  QTimer::singleShot(0, &program.form, [] { throw std::bad_alloc(); });
+  QTimer::singleShot(0, &program.form, [&servedAfter] { servedAfter = true; });
+  QTRY_VERIFY(servedAfter);
+  QVERIFY(program.form.isVisible());
+  program.type(TextBox::Text1, "7000");
+  program.type(TextBox::Text2, "500");
+  QVERIFY(program.click().isEmpty());
+  QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("195"));
+}
+
+// The program's own application, whose event loop is the one under test.
+int main(int argc, char* argv[]) {
+  qtui::EventBarrierApplication app(argc, argv);
+  QApplication::setAttribute(Qt::AA_Use96Dpi, true);  // as QTEST_MAIN sets it
+  WiringTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "wiring_test.moc"

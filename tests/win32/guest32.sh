@@ -18,10 +18,14 @@ driver_tests=$5
 guest=$("$here/guest_image.sh")
 rm -rf "$share"
 mkdir -p "$share/bin" "$share/tests/win32" "$share/driver"
-cp "$tree/bin/$program" "$tree/bin/quorvel-calc.exe" "$tree/bin/window_probe.exe" \
+cp "$tree/bin/$program" "$tree/bin/"{quorvel-calc,window_probe,out_of_memory_window}.exe \
   "$driver_tests" "$share/bin/"
+# The installer with the program as packed into it.
+mkdir -p "$share/msi"
 cp "$tree/$msi" "$share/"
-cp "$here"/{in_wine,window_check,msi_check,guest_checks}.sh "$share/tests/win32/"
+cp "$tree/msi/quorvel.exe" "$share/msi/"
+cp "$here"/{in_wine,window_check,out_of_memory_check,msi_check,guest_checks}.sh \
+  "$share/tests/win32/"
 cp "$here/../client_pixels.sh" "$share/tests/"
 "$here/../driver/random_batch.py" "$share/driver"
 cp "$here/../driver/runs.jsonl" "$share/driver/"
@@ -31,7 +35,7 @@ cp "$here/../driver/runs.jsonl" "$share/driver/"
 # folder.
 cat >"$share/job.sh" <<EOF
 mkdir -p /tmp/quorvel /mnt/results
-cp -a /mnt/bin /mnt/driver /mnt/tests /mnt/$(printf %q "$msi") /tmp/quorvel/
+cp -a /mnt/bin /mnt/driver /mnt/tests /mnt/msi /mnt/$(printf %q "$msi") /tmp/quorvel/
 ln -s /mnt/results /tmp/quorvel/results
 exec bash /tmp/quorvel/tests/win32/guest_checks.sh $(printf '%q %q' "$program" "$msi")
 EOF

@@ -47,4 +47,6 @@ check() {  # NAME COMMAND...
 check drivers "$in_wine" "$0" drivers
 check window "$in_wine" "$share/tests/win32/window_check.sh" "$program" \
   "$share/bin/window_probe.exe" "$results/screenshot-windows.png"
+check window.outOfMemory "$in_wine" "$share/tests/win32/out_of_memory_check.sh" \
+  "$share/bin/out_of_memory_window.exe" "$share/bin/window_probe.exe"
 check msi "$in_wine" "$share/tests/win32/msi_check.sh" "$msi" x86

@@ -15,10 +15,16 @@ trap stop EXIT
 # A test's time-out leaves no prefix behind either.
 trap 'exit 1' TERM INT
 
+# The server writes its display's number once it takes connections; a server
+# that dies first closes the pipe unwritten.
+mkfifo "$work/display"
 Xvfb -displayfd 3 -screen 0 800x400x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
+if ! read -r -t 60 display <"$work/display"; then
+  echo "FAIL: the X server did not start: $(cat "$work/xvfb.log")" >&2
+  exit 1
+fi
+export DISPLAY=":$display"
 
 # Wine reads its arguments, 宋体 among them, in the locale's encoding.
 export LC_ALL=C.UTF-8

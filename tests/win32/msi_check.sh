@@ -18,7 +18,9 @@ has_row() {  # TABLE ROW: a row of the table, its fields joined by tabs
 }
 msiinfo export "$msi" _ForceCodepage | tr -d '\r\0' | grep -qx "936	_ForceCodepage" ||
   fail "the package's code page is not Chinese"
-has_row File "Program	Program	QUORVEL.EXE|$program	$(stat -c %s "$(dirname "$msi")/bin/$program")			512	1"
+# The program as packed: without its debugging sections.
+packed=$(dirname "$msi")/msi/quorvel.exe
+has_row File "Program	Program	QUORVEL.EXE|$program	$(stat -c %s "$packed")			512	1"
 has_row File "License	License	LICENSE.txt	1069			512	2"
 has_row Shortcut "StartMenu	ProgramMenuFolder	Quorvel	Program	Quorvel				quorvel.ico			INSTALLDIR				"
 has_row Icon "quorvel.ico	Icon.quorvel.ico"
@@ -46,6 +48,8 @@ shortcuts() { find "$drive" -path '*Start Menu/Programs/*' -name 'Quorvel.lnk'; 
 
 wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i exited $?"
 [ -f "$drive/$files/Quorvel/$program" ] || fail "no $files\\Quorvel\\$program"
+cmp -s "$packed" "$drive/$files/Quorvel/$program" || fail "the installed program is not the packed one"
+! grep -qa '\.debug_' "$packed" || fail "the packed program holds debugging sections"
 [ -f "$drive/$files/Quorvel/LICENSE.txt" ] || fail "no LICENSE.txt"
 [ -n "$(shortcuts)" ] || fail "no Start-menu shortcut Quorvel"
 for value in 'DisplayName    REG_SZ    Quorvel' 'DisplayVersion    REG_SZ    0.1.0.5' \

@@ -14,14 +14,21 @@ trap 'rm -rf "$work"' EXIT
 
 wine "$program" 2>/dev/null &
 app=$!
+# The probe answers once the window has nothing left to paint; its pixels reach
+# the X server soon after. Nothing touches the window meanwhile, so what is
+# seen is its first paint: looked at until it passes or the time is up.
 read -r left top frame_left frame_top frame_width frame_height < <(wine "$probe" wait 2>/dev/null)
-sleep 0.5  # let the first paint finish
-import -window root "$work/root.png"
+client=$work/client.png
+deadline=$((SECONDS + 20))
+until
+  import -window root "$work/root.png"
+  convert "$work/root.png" -crop "554x199+$left+$top" +repage "$client"
+  pixels=$("$(dirname "$0")/../client_pixels.sh" "$client" 2>&1)
+do
+  [ "$SECONDS" -lt "$deadline" ] || fail "the first paint: $pixels"
+done
 convert "$work/root.png" -crop "${frame_width}x$frame_height+$frame_left+$frame_top" +repage \
   "$screenshot"
-client=$work/client.png
-convert "$work/root.png" -crop "554x199+$left+$top" +repage "$client"
-"$(dirname "$0")/../client_pixels.sh" "$client"
 
 # Wine's launcher warns of its missing 32-bit half on every start.
 wine "$probe" check 2> >(grep -v wine32 >&2) || fail "the probe found faults"

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: MIT
 // Looks at the running Windows program through the Windows API, as a user and
 // a screen reader see it: controls are no X windows under Wine.
-//   window_probe wait   waits for the window; prints its client area's corner
-//                       and its frame's rectangle on the screen
+//   window_probe wait   waits for the window to be painted whole; prints its
+//                       client area's corner and its frame's rectangle on the screen
 //   window_probe check  checks the window, its keys and its notices, then closes it
 //   window_probe close-during-notice  closes the window while a notice is open
+//   window_probe out-of-memory  clicks a window whose clicks run out of memory
+//                       and sees a notice each time and the window go on
 #include <windows.h>
 
 #include <algorithm>
@@ -20,7 +22,7 @@
 #include "form/app_info.h"
 #include "form/controls.h"
 #include "win32/control_id.h"
-#include "win32/utf16.h"
+#include "win32/wide.h"
 
 namespace {
 
@@ -35,14 +37,8 @@ void expect(bool ok, const std::string& what) {
   }
 }
 
-std::wstring wide(std::string_view utf8) {
-  const std::u16string text = win32ui::toUtf16(utf8);
-  return {text.begin(), text.end()};
-}
-
-std::string narrow(const std::wstring& text) {
-  return win32ui::toUtf8(std::u16string(text.begin(), text.end()));
-}
+using win32ui::fromWide;
+using win32ui::toWide;
 
 // Keeps asking until the answer comes or the program has had ample time.
 bool waitFor(const std::function<bool()>& done) {
@@ -53,7 +49,7 @@ bool waitFor(const std::function<bool()>& done) {
   return done();
 }
 
-HWND mainWindow() { return FindWindowW(nullptr, wide(form::kCaption).c_str()); }
+HWND mainWindow() { return FindWindowW(nullptr, toWide(form::kCaption).c_str()); }
 
 HWND controlOf(HWND window, std::string_view name) {
   return GetDlgItem(
@@ -66,11 +62,11 @@ std::string textOf(HWND control) {
   const auto length =
       SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(length));
-  return narrow(text);
+  return fromWide(text);
 }
 
 void setText(HWND control, std::string_view text) {
-  SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
+  SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(toWide(text).c_str()));
 }
 
 HWND focusOf(HWND window) {
@@ -81,7 +77,7 @@ HWND focusOf(HWND window) {
 }
 
 // The message box that the program has open, if any.
-HWND messageBox() { return FindWindowW(L"#32770", wide(form::kAppTitle).c_str()); }
+HWND messageBox() { return FindWindowW(L"#32770", toWide(form::kAppTitle).c_str()); }
 
 // The prompt of the open message box, after which its OK button is pressed.
 std::string answerMessageBox(HWND window) {
@@ -90,7 +86,7 @@ std::string answerMessageBox(HWND window) {
   expect(GetWindow(box, GW_OWNER) == window, "the message box is owned by the window");
   std::wstring title(64, L'\0');
   title.resize(static_cast<std::size_t>(GetWindowTextW(box, title.data(), 64)));
-  expect(narrow(title) == form::kAppTitle, "the message box's title: " + narrow(title));
+  expect(fromWide(title) == form::kAppTitle, "the message box's title: " + fromWide(title));
   constexpr int kPromptId = 0xFFFF;  // the static text of every message box
   std::string prompt = textOf(GetDlgItem(box, kPromptId));
   expect(GetDlgItem(box, IDCANCEL) == nullptr, "the message box has OK alone");
@@ -129,11 +125,11 @@ void tabTo(HWND window, HWND control) {
 
 void type(HWND control, std::string_view text) {
   SendMessageW(control, EM_SETSEL, 0, -1);
-  for (const wchar_t c : wide(text)) SendMessageW(control, WM_CHAR, c, 0);
+  for (const wchar_t c : toWide(text)) SendMessageW(control, WM_CHAR, c, 0);
 }
 
 void paste(HWND control, std::string_view text) {
-  const std::wstring clip = wide(text);
+  const std::wstring clip = toWide(text);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (clip.size() + 1) * sizeof(wchar_t));
   std::copy_n(clip.c_str(), clip.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
   GlobalUnlock(memory);
@@ -161,7 +157,7 @@ void checkFrame(HWND window) {
   expect((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0, "a fixed frame without maximise box");
   std::wstring caption(64, L'\0');
   caption.resize(static_cast<std::size_t>(GetWindowTextW(window, caption.data(), 64)));
-  expect(narrow(caption) == form::kCaption, "caption " + narrow(caption));
+  expect(fromWide(caption) == form::kCaption, "caption " + fromWide(caption));
 }
 
 void checkStartTexts(HWND window) {
@@ -229,11 +225,12 @@ void checkJunkAndBurst(HWND window) {
   setEntries(window, "6000", "500", "3500");
   setText(text4, "");
   for (int i = 0; i < 100; ++i) PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
-  DWORD id = 0;
-  GetWindowThreadProcessId(window, &id);
-  HANDLE program = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, id);
-  expect(WaitForInputIdle(program, 20000) == 0, "the program serves the burst to its end");
-  CloseHandle(program);
+  // A mark posted behind the clicks, served after the last of them: a
+  // character limit for Text4, which takes no typing.
+  constexpr int kMark = 4711;
+  PostMessageW(text4, EM_SETLIMITTEXT, kMark, 0);
+  expect(waitFor([&] { return SendMessageW(text4, EM_GETLIMITTEXT, 0, 0) == kMark; }),
+         "the program serves the burst to its end");
   expect(messageBox() == nullptr, "a burst of clicks gives no notice");
   expect(textOf(text4) == "95", "a burst of 100 clicks gives " + textOf(text4));
 }
@@ -274,11 +271,23 @@ void checkCalculations(HWND window) {
 int main(int argc, char** argv) {
   const std::string_view command = argc == 2 ? argv[1] : "";
   HWND window = nullptr;
-  if (!waitFor([&] { return (window = mainWindow()) != nullptr && IsWindowVisible(window); })) {
+  if (!waitFor(
+          [&] { return (window = mainWindow()) != nullptr && IsWindowVisible(window) != FALSE; })) {
     std::fprintf(stderr, "FAIL: no window titled %s\n", form::kCaption.data());
     return 1;
   }
   if (command == "wait") {
+    // Painted: neither the window nor a control has anything left to paint.
+    const auto painted = [](HWND part) { return GetUpdateRect(part, nullptr, FALSE) == 0; };
+    const auto allPainted = [&] {
+      if (!painted(window)) return false;
+      for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+           child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!painted(child)) return false;
+      }
+      return true;
+    };
+    if (!waitFor(allPainted)) std::fprintf(stderr, "FAIL: the window is never painted whole\n");
     POINT corner{0, 0};
     ClientToScreen(window, &corner);
     RECT frame{};
@@ -294,8 +303,22 @@ int main(int argc, char** argv) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     return failures == 0 ? 0 : 1;
   }
+  if (command == "out-of-memory") {
+    for (int click = 0; click < 2; ++click) {
+      PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
+      expect(
+          answerMessageBox(window) == "内存不足！\r-----------------------\rError: Out of memory",
+          "a click out of memory gives its notice");
+      DWORD_PTR result = 0;
+      expect(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0,
+             "the window serves its messages after the click");
+      expect(textOf(controlOf(window, "Text4")) == "0", "Text4 keeps 0");
+    }
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return failures == 0 ? 0 : 1;
+  }
   if (command != "check") {
-    std::fprintf(stderr, "usage: window_probe wait|check|close-during-notice\n");
+    std::fprintf(stderr, "usage: window_probe wait|check|close-during-notice|out-of-memory\n");
     return 2;
   }
   checkFrame(window);

@@ -8,4 +8,9 @@ export LC_ALL=C.UTF-8  # the archive's names are UTF-8
 listed=$(cmake -E tar tf "$1" | sort)
 expected=$(printf '%s\n' LICENSE.txt README.txt '新Quorvel ver 0.1.5.exe' | sort)
 [ "$listed" = "$expected" ] || { echo "FAIL: the archive holds:"$'\n'"$listed" >&2; exit 1; }
-echo "$(basename "$1") holds the program, LICENSE.txt and README.txt"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$work" && cmake -E tar xf "$1")
+! grep -qa '\.debug_' "$work/新Quorvel ver 0.1.5.exe" ||
+  { echo "FAIL: the archive's program holds debugging sections" >&2; exit 1; }
+echo "$(basename "$1") holds the program without debugging sections, LICENSE.txt and README.txt"

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-namespace qtui {
+#include "calc/host.h"
 
-class frm_main;
+namespace calc {
 
 // The window's load: gives Text1..Text4 their first texts, in that order.
-void Form_Load(frm_main& form);
+void Form_Load(Host& host);
 
-}  // namespace qtui
+}  // namespace calc
