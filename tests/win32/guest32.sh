@@ -24,7 +24,7 @@ cp "$tree/bin/$program" "$tree/bin/"{quorvel-calc,window_probe,out_of_memory_win
 mkdir -p "$share/msi"
 cp "$tree/$msi" "$share/"
 cp "$tree/msi/quorvel.exe" "$share/msi/"
-cp "$here"/{in_wine,window_check,out_of_memory_check,msi_check,guest_checks}.sh \
+cp "$here"/{in_wine,wine_prefix,window_check,out_of_memory_check,msi_check,guest_checks}.sh \
   "$share/tests/win32/"
 cp "$here/../client_pixels.sh" "$share/tests/"
 "$here/../driver/random_batch.py" "$share/driver"

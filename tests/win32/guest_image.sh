@@ -5,13 +5,13 @@
 # machine's processors run only 64-bit code, so an emulated x86-64 machine with
 # Debian's own kernel (which runs 32-bit code too) runs Wine's 32-bit half.
 # The guest is kept in the cache under a name made from this recipe, Debian's
-# release and the Wine setup of in_wine.sh, and made anew only when one of
+# release and the Wine setup of wine_prefix.sh, and made anew only when one of
 # them changes. Prints the guest's folder: disk.img, vmlinuz, initrd.img.
 # Usage: guest_image.sh
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
-key=$(cat "$0" "$here/in_wine.sh" <(echo "$suite") | sha256sum | cut -c1-16)
+key=$(cat "$0" "$here/wine_prefix.sh" <(echo "$suite") | sha256sum | cut -c1-16)
 cache=${QUORVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}
 guest=$cache/guest32-$suite-$key
 mkdir -p "$cache"
@@ -106,7 +106,7 @@ say "making the disk"
 # Wine prefix that every run starts from a copy of.
 share=$work/share
 mkdir -p "$share"
-cp "$here/in_wine.sh" "$share/"
+cp "$here/in_wine.sh" "$here/wine_prefix.sh" "$share/"
 cat >"$share/job.sh" <<'EOF'
 set -eu
 dpkg --configure -a
