@@ -111,11 +111,12 @@ cat >"$share/job.sh" <<'EOF'
 set -eu
 dpkg --configure -a
 mkdir -p /var/lib/quorvel
-bash /mnt/in_wine.sh sh -c 'wineserver -w && cp -a "$WINEPREFIX" /var/lib/quorvel/wine-prefix'
+bash /mnt/in_wine.sh sh -c 'cp -a "$WINEPREFIX" /var/lib/quorvel/wine-prefix'
 EOF
 say "first boot"
 "$here/guest_boot.sh" "$work/guest" "$share" keep ||
-  { cat "$share/job.log" >&2; echo "the guest's first boot failed" >&2; exit 1; }
+  { cat "$share/job.log" >&2; tail -30 "$share/console.log" >&2
+    echo "the guest's first boot failed" >&2; exit 1; }
 touch "$work/guest/ready"
 rm -rf "$guest"
 mv "$work/guest" "$guest"
