@@ -111,7 +111,7 @@ cat >"$share/job.sh" <<'EOF'
 set -eu
 dpkg --configure -a
 mkdir -p /var/lib/quorvel
-bash /mnt/in_wine.sh sh -c 'cp -a "$WINEPREFIX" /var/lib/quorvel/wine-prefix'
+bash /mnt/in_wine.sh sh -c 'wineserver -w && cp -a "$WINEPREFIX" /var/lib/quorvel/wine-prefix'
 EOF
 say "first boot"
 "$here/guest_boot.sh" "$work/guest" "$share" keep ||

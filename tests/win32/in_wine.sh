@@ -34,11 +34,11 @@ export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml
 # that setting one up takes there.
 if [ -n "${QUORVEL_WINE_PREFIX:-}" ]; then
   cp -a "$QUORVEL_WINE_PREFIX" "$WINEPREFIX"
+  # Wine ends its session when its last program ends, and the next program
+  # sets one up anew, half a minute there: a command prompt waiting on a pipe
+  # keeps the session for the whole command.
+  exec 8> >(wine cmd >/dev/null 2>&1)
 else
   "$(dirname "$0")/wine_prefix.sh"
 fi
-# Wine ends its session when its last program ends, and the next program sets
-# one up anew: seconds here, half a minute in the guest. A command prompt
-# waiting on a pipe keeps the session for the whole command.
-exec 8> >(wine cmd >/dev/null 2>&1)
 "$@"
