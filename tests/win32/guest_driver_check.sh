@@ -30,4 +30,4 @@ if ! cmp -s "$expected" "$answers.out"; then
 fi
 [ "$(cat "$answers.status")" = "$status" ] ||
   fail "the driver exited $(cat "$answers.status") in the guest, $status here"
-echo "$batch: $lines lines ($(printf '%q ' "${options[@]}")) answered alike, exit status $status"
+echo "$batch: $lines lines (options: ${options[*]@Q}) answered alike, exit status $status"
