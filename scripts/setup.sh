@@ -27,6 +27,9 @@ test_packages=(
   wixl msitools
   # the Windows program file's machine and subsystem, read from its PE header
   python3-pefile
+  # the 32-bit Windows programs run in an emulated machine (tests/win32/guest32.sh),
+  # whose Debian is installed from the archive into a folder and made a disk
+  qemu-system-x86 debootstrap
   # checking the Debian package
   desktop-file-utils appstream lintian
   # fuzzing and static analysis, with the release's own clang; clang-format

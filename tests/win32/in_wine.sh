@@ -29,18 +29,16 @@ export DISPLAY=":$display"
 # Wine reads its arguments, 宋体 among them, in the locale's encoding.
 export LC_ALL=C.UTF-8
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot --init >/dev/null 2>&1
-# Windows without a window manager: otherwise each close waits two seconds.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-# A crash fails at once instead of waiting on a dialog.
-wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
-# Wine's own fonts (Marlett draws the caption's buttons), and 宋体 from the
-# Song face that Debian has, for the window and the message boxes.
-ln -s /usr/share/wine/fonts/* /usr/share/fonts/truetype/arphic-gbsn00lp/gbsn00lp.ttf \
-  "$WINEPREFIX/drive_c/windows/Fonts/"
-for family in SimSun 宋体; do
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-    /v "$family" /d 'AR PL SungtiL GB' /f >/dev/null
-done
-wineserver -w
+# QUORVEL_WINE_PREFIX, where set, names a prefix that wine_prefix.sh set up
+# before (the guest of guest_image.sh keeps one): a copy of it saves the minute
+# that setting one up takes there.
+if [ -n "${QUORVEL_WINE_PREFIX:-}" ]; then
+  cp -a "$QUORVEL_WINE_PREFIX" "$WINEPREFIX"
+  # Wine ends its session when its last program ends, and the next program
+  # sets one up anew, half a minute there: a command prompt waiting on a pipe
+  # keeps the session for the whole command.
+  exec 8> >(wine cmd >/dev/null 2>&1)
+else
+  "$(dirname "$0")/wine_prefix.sh"
+fi
 "$@"

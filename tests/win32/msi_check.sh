@@ -57,7 +57,10 @@ for value in 'DisplayName    REG_SZ    Quorvel' 'DisplayVersion    REG_SZ    0.1
   entry | grep -qF "$value" || fail "Programs and Features lacks $value: $(entry)"
 done
 
-if [ "$arch" = x64 ]; then
+# Debian's wine starts 32-bit programs only with its 32-bit loader installed.
+if [ "$arch" = x64 ] || [ -x /usr/lib/wine/wine ]; then
+  # Where the shortcut points: the program in the shortcut's folder (the
+  # shortcut is an advertised one, which Wine does not start).
   wine "C:\\$files\\Quorvel\\$program" &
   started=$!
   xdotool search --sync --name '^Quorvel version 0\.3$' >/dev/null ||

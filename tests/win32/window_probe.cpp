@@ -105,8 +105,12 @@ void clickQuietly(HWND window) {
 }
 
 void pressKey(HWND window, WPARAM key) {
-  PostMessageW(focusOf(window), WM_KEYDOWN, key, 0);
-  PostMessageW(focusOf(window), WM_KEYUP, key, 0);
+  // While the focus moves it is for a moment in no control, and a key posted
+  // to no window goes to the probe's own queue.
+  HWND focus = nullptr;
+  waitFor([&] { return (focus = focusOf(window)) != nullptr; });
+  PostMessageW(focus, WM_KEYDOWN, key, 0);
+  PostMessageW(focus, WM_KEYUP, key, 0);
 }
 
 // Presses Tab until the focus is in the control.

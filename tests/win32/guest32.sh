@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veskaro
+# SPDX-License-Identifier: MIT
+# Runs the 32-bit Windows programs as they ship in the guest of guest_image.sh
+# (made on first use): lays out RESULTS as the folder shared with the guest (the
+# programs, the installer, the checks and the driver's batches), boots the
+# guest once and leaves in RESULTS/results what each check of
+# guest_checks.sh found, for the tests guest32.* to read.
+# Usage: guest32.sh RESULTS WINDOWS_TREE PROGRAM MSI DRIVER_TESTS
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+share=$1
+tree=$2
+program=$3
+msi=$4
+driver_tests=$5
+
+guest=$("$here/guest_image.sh")
+rm -rf "$share"
+mkdir -p "$share/bin" "$share/tests/win32" "$share/driver"
+cp "$tree/bin/$program" "$tree/bin/"{quorvel-calc,window_probe,out_of_memory_window}.exe \
+  "$driver_tests" "$share/bin/"
+# The installer with the program as packed into it.
+mkdir -p "$share/msi"
+cp "$tree/$msi" "$share/"
+cp "$tree/msi/quorvel.exe" "$share/msi/"
+cp "$here"/{in_wine,wine_prefix,window_check,out_of_memory_check,msi_check,guest_checks}.sh \
+  "$share/tests/win32/"
+cp "$here/../client_pixels.sh" "$share/tests/"
+"$here/../driver/random_batch.py" "$share/driver"
+cp "$here/../driver/runs.jsonl" "$share/driver/"
+: >"$share/driver/runs.args"
+# Programs that Wine maps from the shared folder can read as zeros: the checks
+# run on a copy on the guest's own disk and leave their results in the shared
+# folder.
+cat >"$share/job.sh" <<EOF
+mkdir -p /tmp/quorvel /mnt/results
+cp -a /mnt/bin /mnt/driver /mnt/tests /mnt/msi /mnt/$(printf %q "$msi") /tmp/quorvel/
+ln -s /mnt/results /tmp/quorvel/results
+exec bash /tmp/quorvel/tests/win32/guest_checks.sh $(printf '%q %q' "$program" "$msi")
+EOF
+
+started=$SECONDS
+"$here/guest_boot.sh" "$guest" "$share" || { cat "$share/job.log" >&2; exit 1; }
+cat "$share/job.log"
+echo "the guest booted, ran its checks and powered off in $((SECONDS - started)) s"

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veskaro
+# SPDX-License-Identifier: MIT
+# Sets up the new Wine prefix WINEPREFIX as the checks want it, inside the
+# environment of in_wine.sh. Usage: wine_prefix.sh
+set -euo pipefail
+wineboot --init >/dev/null 2>&1
+# Windows without a window manager: otherwise each close waits two seconds.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+# A crash fails at once instead of waiting on a dialog.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
+# Wine's own fonts (Marlett draws the caption's buttons), and 宋体 from the
+# Song face that Debian has, for the window and the message boxes.
+ln -s /usr/share/wine/fonts/* /usr/share/fonts/truetype/arphic-gbsn00lp/gbsn00lp.ttf \
+  "$WINEPREFIX/drive_c/windows/Fonts/"
+for family in SimSun 宋体; do
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v "$family" /d 'AR PL SungtiL GB' /f >/dev/null
+done
+wineserver -w
