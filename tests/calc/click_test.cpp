@@ -52,6 +52,8 @@ struct Row {
   std::string prompt;
 };
 
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+
 class ClickBarrier : public testing::TestWithParam<Row> {};
 
 // Whatever ends the command, the click reports it in the three-line form and

@@ -123,6 +123,8 @@ struct MarkRow {
   std::string tax;
 };
 
+void PrintTo(const MarkRow& row, std::ostream* out) { *out << row.name; }
+
 class DriverOptions : public testing::TestWithParam<MarkRow> {};
 
 TEST_P(DriverOptions, TakeAnyMark) {
