@@ -88,6 +88,9 @@ mount -t tmpfs tmpfs /tmp
 mount -t 9p -o trans=virtio,version=9p2000.L,msize=512000 share /mnt
 bash /mnt/job.sh >/mnt/job.log 2>&1
 echo $? >/mnt/job.status
+# Nothing that the job left running holds the disks as they are put away.
+kill -KILL -1 2>/dev/null
+sync
 umount /mnt
 mount -o remount,ro /
 echo 1 >/proc/sys/kernel/sysrq
@@ -108,7 +111,8 @@ share=$work/share
 mkdir -p "$share"
 cp "$here/in_wine.sh" "$here/wine_prefix.sh" "$share/"
 cat >"$share/job.sh" <<'EOF'
-set -eu
+# Each step traced: a failed first boot shows where it stopped.
+set -eux
 dpkg --configure -a
 mkdir -p /var/lib/quorvel
 bash /mnt/in_wine.sh sh -c 'wineserver -w && cp -a "$WINEPREFIX" /var/lib/quorvel/wine-prefix'

@@ -4,7 +4,11 @@
 # Sets up the new Wine prefix WINEPREFIX as the checks want it, inside the
 # environment of in_wine.sh. Usage: wine_prefix.sh
 set -euo pipefail
-wineboot --init >/dev/null 2>&1
+# Quiet, but a prefix that cannot be set up says why.
+if ! wineboot --init >"$WINEPREFIX.log" 2>&1; then
+  cat "$WINEPREFIX.log" >&2
+  exit 1
+fi
 # Windows without a window manager: otherwise each close waits two seconds.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 # A crash fails at once instead of waiting on a dialog.
