@@ -26,8 +26,8 @@ fi
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 work=$(mktemp -d "$cache/guest32-build.XXXXXX")
-trap '"${as_root[@]}" rm -rf "$work"' EXIT
 root=$work/root
+trap '"${as_root[@]}" umount -l "$root/proc" 2>/dev/null; "${as_root[@]}" rm -rf --one-file-system "$work"' EXIT
 started=$SECONDS
 say() { echo "guest_image.sh: $* ($((SECONDS - started)) s)" >&2; }
 
@@ -45,11 +45,13 @@ say "debootstrap $suite from $mirror"
   printf '%s\n' virtio_pci virtio_blk ext4 crc32c_generic 9p 9pnet_virtio \
     >>'$root/etc/initramfs-tools/modules' &&
   cp /etc/resolv.conf '$root/etc/resolv.conf'"
+# The packages' scripts want a /proc, which is put away before the disk is
+# made. A plain mount, not a namespace of its own: where this runs in a chroot,
+# its root is no mount point whose propagation could be changed.
+"${as_root[@]}" mount -t proc proc "$root/proc"
 in_root() {
-  "${as_root[@]}" unshare --mount --propagation private sh -c \
-    'mount -t proc proc "$0/proc" && exec chroot "$0" "$@"' "$root" \
-    env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LC_ALL=C.UTF-8 \
-    DEBIAN_FRONTEND=noninteractive "$@"
+  "${as_root[@]}" chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
+    LC_ALL=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"
 }
 packages=(
   linux-image-amd64 initramfs-tools
@@ -72,6 +74,7 @@ for package in "${packages[@]}"; do
     { tail -30 "$work/apt.log" >&2; echo "$package was not installed in the guest" >&2; exit 1; }
 done
 in_root apt-get clean
+"${as_root[@]}" umount "$root/proc"
 
 # The guest's only process: it mounts the shared folder, runs job.sh there
 # with its output in job.log and its status in job.status, and powers off.
