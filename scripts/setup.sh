@@ -29,7 +29,8 @@ test_packages=(
   python3-pefile
   # the 32-bit Windows programs run in an emulated machine (tests/win32/guest32.sh),
   # whose Debian is installed from the archive into a folder and made a disk
-  qemu-system-x86 debootstrap
+  # (mke2fs, which a minimal Debian 13 lacks)
+  qemu-system-x86 debootstrap e2fsprogs
   # checking the Debian package
   desktop-file-utils appstream lintian
   # fuzzing and static analysis, with the release's own clang; clang-format
