@@ -27,7 +27,7 @@ as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 work=$(mktemp -d "$cache/guest32-build.XXXXXX")
 root=$work/root
-trap '"${as_root[@]}" umount -l "$root/proc" 2>/dev/null; "${as_root[@]}" rm -rf --one-file-system "$work"' EXIT
+trap '"${as_root[@]}" umount -l "$root/proc" 2>/dev/null || true; "${as_root[@]}" rm -rf --one-file-system "$work"' EXIT
 started=$SECONDS
 say() { echo "guest_image.sh: $* ($((SECONDS - started)) s)" >&2; }
 
