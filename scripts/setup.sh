@@ -9,7 +9,9 @@
 # toolkit's Chinese texts, the Song face of the window, and the toolkit's
 # Wayland platform, without which a Wayland session shows the window through X11.
 program_packages=(
-  build-essential cmake
+  # every compile goes through the compiler cache: a build of code it has seen
+  # before, in any checkout, costs little more than its links
+  build-essential cmake ccache
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp qt6-wayland
   # the window's close request seen under an open notice, on X11 and Wayland
   qt6-base-private-dev
