@@ -5,7 +5,9 @@
 # shares with it: the 32-bit driver on every batch, the hostile lines of the driver's
 # tests, the window and the installer, each in a Wine of its own. Each check
 # leaves results/NAME.log and results/NAME.status for the test that reads it.
-# Usage: guest_checks.sh PROGRAM MSI (their names in the shared folder)
+# Usage: guest_checks.sh PROGRAM MSI CHECK... (the names of the program and the
+#        installer in the shared folder; the checks among drivers, window,
+#        window.outOfMemory and msi)
 #        guest_checks.sh drivers (inside in_wine.sh: the driver's batches and
 #        hostile lines in one Wine session)
 set -uo pipefail
@@ -40,9 +42,21 @@ check() {  # NAME COMMAND...
   echo "$status" >"$results/$name.status"
   echo "$name: status $status after $((SECONDS - started)) s"
 }
-check drivers "$in_wine" "$0" drivers
-check window "$in_wine" "$share/tests/win32/window_check.sh" "$program" \
-  "$share/bin/window_probe.exe" "$results/screenshot-windows.png"
-check window.outOfMemory "$in_wine" "$share/tests/win32/out_of_memory_check.sh" \
-  "$share/bin/out_of_memory_window.exe" "$share/bin/window_probe.exe"
-check msi "$in_wine" "$share/tests/win32/msi_check.sh" "$msi" x86
+run() {  # CHECK
+  case $1 in
+    drivers) check drivers "$in_wine" "$0" drivers ;;
+    window)
+      check window "$in_wine" "$share/tests/win32/window_check.sh" "$program" \
+        "$share/bin/window_probe.exe" "$results/screenshot-windows.png"
+      ;;
+    window.outOfMemory)
+      check window.outOfMemory "$in_wine" "$share/tests/win32/out_of_memory_check.sh" \
+        "$share/bin/out_of_memory_window.exe" "$share/bin/window_probe.exe"
+      ;;
+    msi) check msi "$in_wine" "$share/tests/win32/msi_check.sh" "$msi" x86 ;;
+  esac
+}
+shift 2
+for name in "$@"; do
+  run "$name"
+done

@@ -38,6 +38,11 @@ if [ -n "${QUORVEL_WINE_PREFIX:-}" ]; then
   # sets one up anew, half a minute there: a command prompt waiting on a pipe
   # keeps the session for the whole command.
   exec 8> >(wine cmd >/dev/null 2>&1)
+  # Wine's helpers keep the output of the program that starts the session:
+  # started by the command below, they would hold its pipes open to the end.
+  # The prompt's session is up once it has run a command.
+  echo "type nul > Z:${work//\//\\}\\session" >&8
+  until [ -e "$work/session" ]; do sleep 0.1; done
 else
   "$(dirname "$0")/wine_prefix.sh"
 fi
