@@ -6,6 +6,7 @@
 
 namespace calc {
 
+// The income, the insurance, the exemption, and the tax that the calculation shows.
 enum class TextBox { Text1, Text2, Text3, Text4 };
 
 // Message-box style 0: one OK button, no icon.

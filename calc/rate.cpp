@@ -24,8 +24,9 @@ double Rate1(double taxable) {
       quickDeduction = kSchedule[row].quickDeduction;
     }
   }
-  // A taxable amount that is not a number, or infinite, makes the product so
-  // and the check raises the floating-point error: no NaN reaches the tax.
+  // The taxable amount comes finite (each step before was checked), but the
+  // product can overflow, past about 4e306 at 45%: the check raises the
+  // floating-point error, and no infinity reaches the tax.
   const double product = checkedStep(taxable * rate);
   const double tax = product / 100 - quickDeduction;
   return tax < 0 ? 0.0 : tax;

@@ -151,8 +151,4 @@ std::optional<double> fullTextConversion(std::string_view text, const NumberLoca
   return value;
 }
 
-bool isNumeric(std::string_view text, const NumberLocale& locale) {
-  return fullTextConversion(text, locale).has_value();
-}
-
 }  // namespace calc

@@ -10,10 +10,8 @@
 namespace calc {
 
 // The full-text conversion: the double that the whole text denotes in the
-// user's locale, or nothing when the text is no number.
+// user's locale, or nothing when the text is no number; a text passes the
+// numeric test exactly when this gives a value.
 std::optional<double> fullTextConversion(std::string_view text, const NumberLocale& locale);
-
-// The numeric test: true exactly when the full-text conversion accepts the text.
-bool isNumeric(std::string_view text, const NumberLocale& locale);
 
 }  // namespace calc

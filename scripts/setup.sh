@@ -38,8 +38,10 @@ test_packages=(
   # fuzzing and static analysis, with the release's own clang; clang-format
   # checks every source's layout
   clang libclang-rt-dev clang-tidy clang-format
-  # the window under memcheck, and the benchmarks (cmake -DQUORVEL_BENCHMARKS=ON)
-  libbenchmark-dev valgrind
+  # the window under memcheck, and the benchmarks (cmake -DQUORVEL_BENCHMARKS=ON),
+  # whose start-up benchmark waits for the window's map through xcb, found by
+  # pkg-config
+  libbenchmark-dev valgrind pkgconf libxcb1-dev
   # the window read through the accessibility bus, typed and pasted into, in the
   # users' locales
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib xclip locales

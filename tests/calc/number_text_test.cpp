@@ -23,8 +23,8 @@ void PrintTo(const NumberLocale& locale, std::ostream* out) {
 
 namespace {
 
-const calc::NumberLocale kPoint{".", ","};
-const calc::NumberLocale kComma{",", "."};
+const calc::NumberLocale kDecimalPoint{".", ","};
+const calc::NumberLocale kDecimalComma{",", "."};
 
 struct Row {
   const char* name;
@@ -37,7 +37,7 @@ void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 class NumberText : public testing::TestWithParam<Row> {};
 
 TEST_P(NumberText, ShowsFifteenDigits) {
-  EXPECT_EQ(calc::numberText(GetParam().value, kPoint), GetParam().expected);
+  EXPECT_EQ(calc::numberText(GetParam().value, kDecimalPoint), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -64,10 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "4.94065645841247E-324"}));
 
 TEST(NumberTextLocale, UsesTheDecimalSeparator) {
-  EXPECT_EQ(calc::numberText(0.03, kComma), "0,03");
-  EXPECT_EQ(calc::numberText(145.05, kComma), "145,05");
-  EXPECT_EQ(calc::numberText(4.5e299, kComma), "4,5E+299");
-  EXPECT_EQ(calc::numberText(6000, kComma), "6000");
+  EXPECT_EQ(calc::numberText(0.03, kDecimalComma), "0,03");
+  EXPECT_EQ(calc::numberText(145.05, kDecimalComma), "145,05");
+  EXPECT_EQ(calc::numberText(4.5e299, kDecimalComma), "4,5E+299");
+  EXPECT_EQ(calc::numberText(6000, kDecimalComma), "6000");
 }
 
 // The value rounded to 15 significant digits, by the C library's own rounding.
@@ -90,7 +90,8 @@ TEST_P(NumberTextRoundTrip, ReadsBackRoundedToFifteenDigits) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, NumberTextRoundTrip, testing::Values(kPoint, kComma),
+INSTANTIATE_TEST_SUITE_P(Locales, NumberTextRoundTrip,
+                         testing::Values(kDecimalPoint, kDecimalComma),
                          [](const auto& info) { return info.index == 0 ? "Point" : "Comma"; });
 
 // The C library's default text of a number, with the locale's separator.
@@ -132,11 +133,13 @@ void PrintTo(const Draws& draws, std::ostream* out) { *out << draws.name; }
 
 class NumberTextAgainstCLibrary : public testing::TestWithParam<Draws> {};
 
-TEST_P(NumberTextAgainstCLibrary, AgreesOnAMillionDraws) {
+// A few thousand draws: the round trip above is the check that finds faults;
+// this one keeps the text's form (exponent, zeros) to the C library's.
+TEST_P(NumberTextAgainstCLibrary, AgreesOnEveryDraw) {
   std::mt19937_64 bits(20110901);
-  for (int i = 0; i < 1000000; ++i) {
+  for (int i = 0; i < 4000; ++i) {
     const double value = GetParam().draw(bits);
-    const calc::NumberLocale& locale = i % 2 == 0 ? kPoint : kComma;
+    const calc::NumberLocale& locale = i % 2 == 0 ? kDecimalPoint : kDecimalComma;
     ASSERT_EQ(calc::numberText(value, locale), cLibraryText(value, locale))
         << std::hexfloat << value;
   }

@@ -1,17 +1,21 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-// Hostile entries through build/bin/quorvel-calc, or through the shell command
-// in QUORVEL_CALC (a Windows driver under Wine): every line is answered, and
-// none crashes the driver or changes Text4 behind the user's back.
+// Hostile entries through the driver in QUORVEL_CALC (build/bin/quorvel-calc,
+// or a Windows driver under Wine): every line is answered, and none crashes
+// the driver or changes Text4 behind the user's back.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/driver/start_driver.h"
 
 namespace {
 
@@ -48,11 +52,6 @@ const std::vector<Row> kRows{
     {"DeepNesting", std::string(100000, '[') + std::string(100000, ']'), "bad-input"},
 };
 
-std::string driverCommand() {
-  const char* command = std::getenv("QUORVEL_CALC");
-  return command != nullptr ? command : "'" QUORVEL_CALC "'";
-}
-
 // A folder of the test's own for the driver's input and answers, gone afterwards.
 class Scratch {
  public:
@@ -72,8 +71,10 @@ class Scratch {
   std::filesystem::path path_;
 };
 
+// The driver's answers to ROWS, one a line; STATUS is its wait status, or -1
+// where it did not start.
 std::vector<Json> runDriver(const std::vector<Row>& rows, int& status,
-                            const std::string& options = "") {
+                            const std::vector<std::string>& options = {}) {
   const Scratch scratch;
   const std::string in = scratch.file("hostile.jsonl");
   const std::string out = scratch.file("hostile.out");
@@ -81,7 +82,15 @@ std::vector<Json> runDriver(const std::vector<Row>& rows, int& status,
     std::ofstream file(in, std::ios::binary);
     for (const Row& row : rows) file << row.line << '\n';
   }
-  status = std::system((driverCommand() + " " + options + " <'" + in + "' >'" + out + "'").c_str());
+  status = -1;
+  const int input = open(in.c_str(), O_RDONLY | O_CLOEXEC);
+  const int output = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (input >= 0 && output >= 0) {
+    const pid_t driver = driver_test::startDriver(options, input, output);
+    if (driver > 0) waitpid(driver, &status, 0);
+  }
+  close(input);
+  close(output);
   std::ifstream answers(out, std::ios::binary);
   std::vector<Json> parsed;
   for (std::string line; std::getline(answers, line);) parsed.push_back(Json::parse(line));
@@ -104,8 +113,9 @@ TEST(DriverHostileInput, AnswersEveryLine) {
     EXPECT_EQ(answer["Text4"], "95");  // kept, as after every refusal
     if (kRows[i].outcome == "not a number") {
       ASSERT_EQ(answer["notices"].size(), 1u);
-      EXPECT_EQ(answer["notices"][0]["prompt"].get<std::string>().substr(0, 27),
-                "您输入的不是数字！");
+      EXPECT_TRUE(
+          answer["notices"][0]["prompt"].get<std::string>().starts_with("您输入的不是数字！"))
+          << answer["notices"][0]["prompt"];
       EXPECT_TRUE(answer["error"].is_null());
     } else {
       EXPECT_TRUE(answer["notices"].empty());
@@ -130,9 +140,8 @@ class DriverOptions : public testing::TestWithParam<MarkRow> {};
 TEST_P(DriverOptions, TakeAnyMark) {
   const MarkRow& row = GetParam();
   int status = 0;
-  const std::vector<Json> answers =
-      runDriver({{row.name, entries(row.income, "500"), ""}}, status,
-                "--decimal '" + row.decimal + "' --group '" + row.group + "'");
+  const std::vector<Json> answers = runDriver({{row.name, entries(row.income, "500"), ""}}, status,
+                                              {"--decimal", row.decimal, "--group", row.group});
   EXPECT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
   ASSERT_EQ(answers.size(), 1u);

@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-// build/bin/quorvel-calc at a pipe, driven by a caller that writes one line and
+// The driver in QUORVEL_CALC at a pipe, driven by a caller that writes one line and
 // waits for its answer before it writes the next: an answer held back in a
 // buffer would leave both waiting for ever.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +12,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
+
+#include "tests/driver/start_driver.h"
 
 namespace {
 
@@ -47,13 +48,7 @@ class Driver {
     std::array<int, 2> in{};
     std::array<int, 2> out{};
     if (pipe2(in.data(), O_CLOEXEC) != 0 || pipe2(out.data(), O_CLOEXEC) != 0) return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    std::array<char*, 2> argv{const_cast<char*>(QUORVEL_CALC), nullptr};
-    if (posix_spawn(&pid_, QUORVEL_CALC, &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
+    pid_ = driver_test::startDriver({}, in[0], out[1]);
     close(in[0]);
     close(out[1]);
     toDriver_ = in[1];

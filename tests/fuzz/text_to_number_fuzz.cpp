@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-// Any text: the numeric test agrees with the conversion, whose value is finite;
+// Any text: the conversion gives a finite value or none;
 // any finite double: its number text reads back rounded to 15 digits, or is
 // refused where that rounding passes the largest double.
 #include <array>
@@ -33,7 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
   const auto value = calc::fullTextConversion(text, locale);
-  if (calc::isNumeric(text, locale) != value.has_value()) std::abort();
   if (value && !std::isfinite(*value)) std::abort();
 
   if (text.size() >= sizeof(double)) {

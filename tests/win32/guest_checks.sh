@@ -26,7 +26,7 @@ if [ "$1" = drivers ]; then
     echo "$status" >"$results/driver/$name.status"
   done
   status=0
-  QUORVEL_CALC="wine '$share/bin/quorvel-calc.exe'" "$share/bin/driver-tests" \
+  QUORVEL_CALC_RUNNER=wine QUORVEL_CALC=$share/bin/quorvel-calc.exe "$share/bin/driver-tests" \
     --gtest_filter='DriverHostileInput.*' >"$results/driver.hostile.log" 2>&1 || status=$?
   echo "$status" >"$results/driver.hostile.status"
   exit 0
