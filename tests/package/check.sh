@@ -5,7 +5,8 @@
 # Debian's policy with lintian, makes it again from a copy of the sources built
 # later in another folder and compares the two byte for byte, unpacks it into
 # a scratch root and starts the program from there. In CI it also installs the
-# package for real, starts `quorvel` and removes it again.
+# package for real, starts `quorvel` and removes it again. The version is the
+# build's, QUORVEL_VERSION in the environment.
 # Usage: check.sh CPACK_CONFIG XVFB_CHECK SOURCE_DIR BUILD_TYPE CXX_COMPILER
 set -euo pipefail
 config=$1
@@ -13,6 +14,7 @@ xvfb_check=$2
 source=$3
 build_type=$4
 compiler=$5
+version=$QUORVEL_VERSION
 # File names and manual pages are UTF-8 whatever the caller's locale.
 if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
   export LC_ALL=C.UTF-8
@@ -23,11 +25,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cpack --config "$config" -B "$work" >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
 deb=$(echo "$work"/quorvel_*_*.deb)
-[ "$(basename "$deb")" = "quorvel_0.1.0.5_amd64.deb" ] || fail "package file $(basename "$deb")"
+[ "$(basename "$deb")" = "quorvel_${version}_amd64.deb" ] || fail "package file $(basename "$deb")"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = quorvel ] || fail "Package: $(field Package)"
-[ "$(field Version)" = 0.1.0.5 ] || fail "Version: $(field Version)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 [ "$(field Section)" = utils ] || fail "Section: $(field Section)"
 for needed in fonts-arphic-gbsn00lp qt6-translations-l10n libqt6widgets6 libc6; do
   field Depends | grep -q "\b$needed\b" || fail "Depends lacks $needed: $(field Depends)"
@@ -101,4 +103,4 @@ if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
   done <"$work/files"
   echo "installed, started and removed"
 fi
-echo "package quorvel 0.1.0.5 checked, twice the same"
+echo "package quorvel $version checked, twice the same"

@@ -21,8 +21,8 @@ from gi.repository import Atspi, GLib  # noqa: E402
 from Xlib import X, display, protocol  # noqa: E402
 from Xlib.ext import xtest  # noqa: E402
 
-CAPTION = "Quorvel version 0.3"
-APP_TITLE = "Quorvel ver 0.1.5"
+CAPTION = os.environ["QUORVEL_CAPTION"]  # the build's, as the two below
+APP_TITLE = os.environ["QUORVEL_APP_TITLE"]
 ENTRY_NAMES = ("收入金额", "各项社会保险费", "免征额")
 ENTRY_CAPTIONS = ("收入金额：", "各项社会保险费：", "免\u3000\u3000征\u3000\u3000额：")  # their labels
 RESULT_NAME = "您应交纳的个人所得税为"
