@@ -14,6 +14,7 @@ xvfb_check=$2
 source=$3
 build_type=$4
 compiler=$5
+xvfb_run=$(dirname "$0")/../xvfb_run.sh
 version=$QUORVEL_VERSION
 # File names and manual pages are UTF-8 whatever the caller's locale.
 if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
@@ -73,7 +74,7 @@ if grep -rlaF -e "$source" -e "$build" "$work/root"; then
 fi
 desktop-file-validate "$work/root/usr/share/applications/com.example.Quorvel.desktop"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/com.example.Quorvel.metainfo.xml"
-"$xvfb_check" "$work/root/usr/bin/quorvel" "$work/unpacked.png"
+"$xvfb_run" "$xvfb_check" "$work/root/usr/bin/quorvel" "$work/unpacked.png"
 
 # The same commit built again, later, from sources and a build tree in other
 # folders, gives the same package to the byte. Compiled anew: objects from the
@@ -96,7 +97,7 @@ if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
     { cat "$work/apt.log"; fail "apt-get install"; }
   trap 'apt-get remove -y -q quorvel >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
   [ "$(command -v quorvel)" = /usr/bin/quorvel ] || fail "quorvel is not on the PATH"
-  "$xvfb_check" quorvel "$work/installed.png"
+  "$xvfb_run" "$xvfb_check" quorvel "$work/installed.png"
   apt-get remove -y -q quorvel >"$work/apt.log" || { cat "$work/apt.log"; fail "apt-get remove"; }
   while read -r path; do
     [ ! -e "${path#.}" ] || fail "${path#.} is left behind"
