@@ -21,13 +21,15 @@ program_packages=(
 package_packages=(git dpkg-dev file)
 test_packages=(
   libgtest-dev nlohmann-json3-dev
-  # the checks of the window under a real X server
-  xvfb x11-utils xdotool imagemagick
+  # the checks of the window under a real X server, started by xvfb-run, which
+  # needs xauth (only recommended by xvfb)
+  xvfb xauth x11-utils xdotool imagemagick
   # the Windows program, cross-built and run under Wine (its 64-bit half only:
   # this machine runs no 32-bit programs), and its installer packages
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 wine fonts-wine
   wixl msitools
-  # the Windows program file's machine and subsystem, read from its PE header
+  # the Windows program file's machine and subsystem, its version record and
+  # icon group, read with pefile
   python3-pefile
   # the 32-bit Windows programs run in an emulated machine (tests/win32/guest32.sh),
   # whose Debian is installed from the archive into a folder and made a disk

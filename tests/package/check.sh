@@ -5,7 +5,8 @@
 # Debian's policy with lintian, makes it again from a copy of the sources built
 # later in another folder and compares the two byte for byte, unpacks it into
 # a scratch root and starts the program from there. In CI it also installs the
-# package for real, starts `quorvel` and removes it again.
+# package for real, starts `quorvel` and removes it again. The version is the
+# build's, QUORVEL_VERSION in the environment.
 # Usage: check.sh CPACK_CONFIG XVFB_CHECK SOURCE_DIR BUILD_TYPE CXX_COMPILER
 set -euo pipefail
 config=$1
@@ -13,6 +14,8 @@ xvfb_check=$2
 source=$3
 build_type=$4
 compiler=$5
+xvfb_run=$(dirname "$0")/../xvfb_run.sh
+version=$QUORVEL_VERSION
 # File names and manual pages are UTF-8 whatever the caller's locale.
 if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
   export LC_ALL=C.UTF-8
@@ -23,11 +26,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cpack --config "$config" -B "$work" >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
 deb=$(echo "$work"/quorvel_*_*.deb)
-[ "$(basename "$deb")" = "quorvel_0.1.0.5_amd64.deb" ] || fail "package file $(basename "$deb")"
+[ "$(basename "$deb")" = "quorvel_${version}_amd64.deb" ] || fail "package file $(basename "$deb")"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = quorvel ] || fail "Package: $(field Package)"
-[ "$(field Version)" = 0.1.0.5 ] || fail "Version: $(field Version)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 [ "$(field Section)" = utils ] || fail "Section: $(field Section)"
 for needed in fonts-arphic-gbsn00lp qt6-translations-l10n libqt6widgets6 libc6; do
   field Depends | grep -q "\b$needed\b" || fail "Depends lacks $needed: $(field Depends)"
@@ -71,20 +74,21 @@ if grep -rlaF -e "$source" -e "$build" "$work/root"; then
 fi
 desktop-file-validate "$work/root/usr/share/applications/com.example.Quorvel.desktop"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/com.example.Quorvel.metainfo.xml"
-"$xvfb_check" "$work/root/usr/bin/quorvel" "$work/unpacked.png"
+"$xvfb_run" "$xvfb_check" "$work/root/usr/bin/quorvel" "$work/unpacked.png"
 
 # The same commit built again, later, from sources and a build tree in other
-# folders, gives the same package to the byte. Compiled anew: objects from the
-# compiler cache would compare the cache with itself.
+# folders, gives the same package to the byte. It compiles through ccache as
+# every preset does (which names each source by its path from the build's
+# folder), but takes nothing from the cache: that would compare the cache with
+# itself.
 mkdir "$work/copy"
 git -C "$source" ls-files -z --cached --others --exclude-standard |
   tar -C "$source" --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -C "$work/copy" --touch -xf -
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source" log -1 --format=%ct)}
 (
   cd "$work/copy"
-  cmake --preset program -DCMAKE_BUILD_TYPE="$build_type" -DCMAKE_CXX_COMPILER="$compiler" \
-      -DCMAKE_CXX_COMPILER_LAUNCHER= &&
-    cmake --build --preset package --parallel "$(nproc)" &&
+  cmake --preset program -DCMAKE_BUILD_TYPE="$build_type" -DCMAKE_CXX_COMPILER="$compiler" &&
+    CCACHE_RECACHE=1 cmake --build --preset package --parallel "$(nproc)" &&
     cpack --config build-program/CPackConfig.cmake -B "$work/again"
 ) >"$work/again.log" 2>&1 || { cat "$work/again.log"; fail "the second build"; }
 cmp "$deb" "$work/again/$(basename "$deb")" || fail "two builds of one commit differ"
@@ -94,11 +98,11 @@ if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
     { cat "$work/apt.log"; fail "apt-get install"; }
   trap 'apt-get remove -y -q quorvel >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
   [ "$(command -v quorvel)" = /usr/bin/quorvel ] || fail "quorvel is not on the PATH"
-  "$xvfb_check" quorvel "$work/installed.png"
+  "$xvfb_run" "$xvfb_check" quorvel "$work/installed.png"
   apt-get remove -y -q quorvel >"$work/apt.log" || { cat "$work/apt.log"; fail "apt-get remove"; }
   while read -r path; do
     [ ! -e "${path#.}" ] || fail "${path#.} is left behind"
   done <"$work/files"
   echo "installed, started and removed"
 fi
-echo "package quorvel 0.1.0.5 checked, twice the same"
+echo "package quorvel $version checked, twice the same"

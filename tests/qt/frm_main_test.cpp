@@ -13,6 +13,8 @@
 #include <memory>
 
 #include "calc/form_load.h"
+#include "form/controls.h"
+#include "qt/to_qstring.h"
 #include "qt/window_host.h"
 
 using qtui::frm_main;
@@ -113,7 +115,7 @@ void FrmMainTest::sizedLabels() {
 }
 
 void FrmMainTest::window() {
-  QCOMPARE(form_->windowTitle(), QString("Quorvel version 0.3"));
+  QCOMPARE(form_->windowTitle(), qtui::toQString(form::kCaption));
   QCOMPARE(form_->minimumSize(), QSize(554, 199));
   QCOMPARE(form_->maximumSize(), QSize(554, 199));
   QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));

@@ -2,7 +2,10 @@
 # SPDX-License-Identifier: MIT
 """The real program under its own X server, seen and driven as a screen reader
 sees it: through the accessibility bus of a D-Bus session of its own. Typing
-and pasting go through the X server, as a user's keyboard and clipboard do."""
+and pasting go through the X server, as a user's keyboard and clipboard do.
+The X server is the one that xvfb_run.sh started for the check; the caption
+and the application's title are the build's, QUORVEL_CAPTION and
+QUORVEL_APP_TITLE in the environment."""
 
 import glob
 import json
@@ -21,8 +24,8 @@ from gi.repository import Atspi, GLib  # noqa: E402
 from Xlib import X, display, protocol  # noqa: E402
 from Xlib.ext import xtest  # noqa: E402
 
-CAPTION = "Quorvel version 0.3"
-APP_TITLE = "Quorvel ver 0.1.5"
+CAPTION = os.environ["QUORVEL_CAPTION"]
+APP_TITLE = os.environ["QUORVEL_APP_TITLE"]
 ENTRY_NAMES = ("收入金额", "各项社会保险费", "免征额")
 ENTRY_CAPTIONS = ("收入金额：", "各项社会保险费：", "免\u3000\u3000征\u3000\u3000额：")  # their labels
 RESULT_NAME = "您应交纳的个人所得税为"
@@ -129,11 +132,9 @@ class Session:
         return self
 
     def _start_display(self, env):
-        # No reset when the last client leaves: it would take the bound keys.
-        self.display_server, number = started(
-            ["Xvfb", "-screen", "0", "800x400x24", "-dpi", "96", "-nolisten", "tcp",
-             "-noreset", "-displayfd", "{pipe}"], env, self.log)
-        self.display = f":{number}"
+        # The server keeps the bound keys when the last client leaves (-noreset).
+        self.display_server = None
+        self.display = os.environ["DISPLAY"]
         self._bind_keys()
 
     def program_env(self):
@@ -154,8 +155,9 @@ class Session:
 
     def __exit__(self, *exception):
         for server in (self.display_server, self.bus):
-            server.terminate()
-            server.wait()
+            if server is not None:
+                server.terminate()
+                server.wait()
         self.log.close()
         self.folder.cleanup()
 

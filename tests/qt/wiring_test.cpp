@@ -10,9 +10,11 @@
 #include <functional>
 #include <new>
 
+#include "form/app_info.h"
 #include "qt/application.h"
 #include "qt/event_barrier.h"
 #include "qt/running_window.h"
+#include "qt/to_qstring.h"
 #include "qt/window_host.h"
 
 using calc::TextBox;
@@ -132,7 +134,7 @@ void WiringTest::notices() {
 
   const QList<Seen> seen = program.click();
   QCOMPARE(seen.size(), 1);
-  QCOMPARE(seen[0].title, QString("Quorvel ver 0.1.5"));
+  QCOMPARE(seen[0].title, qtui::toQString(form::kAppTitle));
   QCOMPARE(seen[0].text, prompt);
   QCOMPARE(seen[0].ok, QString("确定"));  // the toolkit speaks Chinese too
   QCOMPARE(seen[0].icon, QMessageBox::NoIcon);
@@ -168,7 +170,7 @@ void WiringTest::runtimeErrorsLeaveText4() {
   program.type(TextBox::Text3, "9e99");
   QList<Seen> seen = program.click();
   QCOMPARE(seen.size(), 1);
-  QCOMPARE(seen[0].title, QString("Quorvel ver 0.1.5"));
+  QCOMPARE(seen[0].title, qtui::toQString(form::kAppTitle));
   QCOMPARE(seen[0].text, "数值溢出！" + kRule + "Error: Overflow");
   QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("95"));
 
@@ -214,7 +216,7 @@ void WiringTest::outOfMemoryIsANotice() {
   const QList<Seen> seen = program.click();
   QCOMPARE(seen.size(), 1);
   QCOMPARE(seen[0].text, "内存不足！" + kRule + "Error: Out of memory");
-  QCOMPARE(seen[0].title, QString("Quorvel ver 0.1.5"));
+  QCOMPARE(seen[0].title, qtui::toQString(form::kAppTitle));
   QVERIFY(program.form.isVisible());
   QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("95"));
 }

@@ -2,24 +2,22 @@
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
 # Starts the program under a real X server and looks at its window as the
-# window manager and a user see it. Usage: xvfb_check.sh PROGRAM SCREENSHOT
+# window manager and a user see it. Runs inside xvfb_run.sh, QUORVEL_CAPTION
+# in the environment. Usage: xvfb_check.sh PROGRAM SCREENSHOT
 set -euo pipefail
 program=$1
 screenshot=$2
 work=$(mktemp -d)
-trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-Xvfb -displayfd 3 -screen 0 800x400x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
+trap 'kill "${app:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 "$program" 2>"$work/app.log" &
 app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorvel version 0\.3$' | head -1)
+caption=$QUORVEL_CAPTION
+window=$(timeout 20 xdotool search --sync --onlyvisible \
+  --name "^$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$caption")\$" | head -1)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-[ "$(xprop -id "$window" _NET_WM_NAME)" = '_NET_WM_NAME(UTF8_STRING) = "Quorvel version 0.3"' ] ||
+[ "$(xprop -id "$window" _NET_WM_NAME)" = "_NET_WM_NAME(UTF8_STRING) = \"$caption\"" ] ||
   fail "caption: $(xprop -id "$window" _NET_WM_NAME)"
 size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
 [ "$size" = 554x199 ] || fail "client area is $size"

@@ -5,7 +5,9 @@
 # (made on first use): lays out RESULTS as the folder shared with the guest (the
 # programs, the installer, the checks and the driver's batches), boots the
 # guest once and leaves in RESULTS/results what each check of
-# guest_checks.sh found, for the tests guest32.* to read.
+# guest_checks.sh found, for the tests guest32.* to read. The build's
+# QUORVEL_VERSION, QUORVEL_PROGRAM_NAME and QUORVEL_CAPTION in the environment
+# go on to the checks in the guest.
 # Usage: guest32.sh RESULTS WINDOWS_TREE PROGRAM MSI DRIVER_TESTS
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -20,10 +22,10 @@ rm -rf "$share"
 mkdir -p "$share/bin" "$share/tests/win32" "$share/driver"
 cp "$tree/bin/$program" "$tree/bin/"{quorvel-calc,window_probe,out_of_memory_window}.exe \
   "$driver_tests" "$share/bin/"
-# The installer with the program as packed into it.
+# The installer with the program and the licence as packed into it.
 mkdir -p "$share/msi"
 cp "$tree/$msi" "$share/"
-cp "$tree/msi/quorvel.exe" "$share/msi/"
+cp "$tree/msi/"{quorvel.exe,LICENSE.txt} "$share/msi/"
 cp "$here"/{in_wine,wine_prefix,window_check,out_of_memory_check,msi_check,guest_checks}.sh \
   "$share/tests/win32/"
 cp "$here/../client_pixels.sh" "$share/tests/"
@@ -65,6 +67,8 @@ done
 # run on a copy on the guest's own disk and leave their results in the shared
 # folder.
 cat >"$share/job.sh" <<EOF
+export $(printf '%q ' "QUORVEL_VERSION=$QUORVEL_VERSION" "QUORVEL_PROGRAM_NAME=$QUORVEL_PROGRAM_NAME" \
+  "QUORVEL_CAPTION=$QUORVEL_CAPTION")
 mkdir -p /tmp/quorvel /mnt/results
 cp -a /mnt/bin /mnt/driver /mnt/tests /mnt/msi /mnt/$(printf %q "$msi") /tmp/quorvel/
 ln -s /mnt/results /tmp/quorvel/results

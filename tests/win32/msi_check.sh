@@ -5,12 +5,13 @@
 # msiexec as a user would, looks for the program, its Start-menu shortcut and
 # its entry in Programs and Features, starts the program where this Wine can
 # run it, and removes the package again, leaving nothing behind. Runs inside
-# in_wine.sh. Usage: msi_check.sh PACKAGE x86|x64
+# in_wine.sh, the build's QUORVEL_VERSION, QUORVEL_PROGRAM_NAME and
+# QUORVEL_CAPTION in the environment. Usage: msi_check.sh PACKAGE x86|x64
 set -euo pipefail
 msi=$1
 arch=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
-program='新Quorvel ver 0.1.5.exe'
+program=$QUORVEL_PROGRAM_NAME.exe
 
 table() { msiinfo export "$msi" "$1" | tail -n +4 | tr -d '\r'; }
 has_row() {  # TABLE ROW: a row of the table, its fields joined by tabs
@@ -18,13 +19,13 @@ has_row() {  # TABLE ROW: a row of the table, its fields joined by tabs
 }
 msiinfo export "$msi" _ForceCodepage | tr -d '\r\0' | grep -qx "936	_ForceCodepage" ||
   fail "the package's code page is not Chinese"
-# The program as packed: without its debugging sections.
+# The program and the licence as packed: the program without its debugging sections.
 packed=$(dirname "$msi")/msi/quorvel.exe
 has_row File "Program	Program	QUORVEL.EXE|$program	$(stat -c %s "$packed")			512	1"
-has_row File "License	License	LICENSE.txt	1069			512	2"
+has_row File "License	License	LICENSE.txt	$(stat -c %s "$(dirname "$msi")/msi/LICENSE.txt")			512	2"
 has_row Shortcut "StartMenu	ProgramMenuFolder	Quorvel	Program	Quorvel				quorvel.ico			INSTALLDIR				"
 has_row Icon "quorvel.ico	Icon.quorvel.ico"
-for property in "ProductName	Quorvel" "ProductVersion	0.1.0.5" "Manufacturer	Veskaro" \
+for property in "ProductName	Quorvel" "ProductVersion	$QUORVEL_VERSION" "Manufacturer	Veskaro" \
   "ARPCONTACT	veskaro@example.com" "ARPPRODUCTICON	quorvel.ico" "ALLUSERS	1" \
   "UpgradeCode	{FB63861B-5A4C-4C28-9813-D78EB43A373E}"; do
   has_row Property "$property"
@@ -52,7 +53,7 @@ cmp -s "$packed" "$drive/$files/Quorvel/$program" || fail "the installed program
 ! grep -qa '\.debug_' "$packed" || fail "the packed program holds debugging sections"
 [ -f "$drive/$files/Quorvel/LICENSE.txt" ] || fail "no LICENSE.txt"
 [ -n "$(shortcuts)" ] || fail "no Start-menu shortcut Quorvel"
-for value in 'DisplayName    REG_SZ    Quorvel' 'DisplayVersion    REG_SZ    0.1.0.5' \
+for value in 'DisplayName    REG_SZ    Quorvel' "DisplayVersion    REG_SZ    $QUORVEL_VERSION" \
   'Publisher    REG_SZ    Veskaro' 'Contact    REG_SZ    veskaro@example.com'; do
   entry | grep -qF "$value" || fail "Programs and Features lacks $value: $(entry)"
 done
@@ -63,8 +64,8 @@ if [ "$arch" = x64 ] || [ -x /usr/lib/wine/wine ]; then
   # shortcut is an advertised one, which Wine does not start).
   wine "C:\\$files\\Quorvel\\$program" &
   started=$!
-  xdotool search --sync --name '^Quorvel version 0\.3$' >/dev/null ||
-    fail "the installed program shows no window"
+  xdotool search --sync --name "^$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$QUORVEL_CAPTION")\$" \
+    >/dev/null || fail "the installed program shows no window"
   kill "$started"
   wineserver -k
   started=", started"
