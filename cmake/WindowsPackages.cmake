@@ -5,8 +5,9 @@
 # cmake --build build-windows --target windows-packages
 find_program(WIXL wixl REQUIRED)
 # The packages carry the program without its debugging sections; the build's
-# own file keeps them, for a debugger.
-set(strip ${CMAKE_STRIP} --strip-all)
+# own file keeps them, for a debugger. Like the build's file it holds no time:
+# strip writes the time it runs unless the source's date is given.
+set(strip ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_STRIP} --strip-all)
 find_program(MSIBUILD msibuild REQUIRED)
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL i686)
