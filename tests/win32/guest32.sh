@@ -46,8 +46,9 @@ inputs() {  # CHECK
 # its own, which the check does not depend on: its key is the rest, its tables
 # and streams as msidump writes them.
 tables=$share/msi-tables
+mkdir "$tables"
 msidump --tables --streams --directory "$tables" "$share/$msi" >/dev/null
-rm "$tables/_SummaryInformation.idt" "$tables/_Streams/SummaryInformation"
+rm "$tables/_SummaryInformation.idt" "$tables"/_Streams/?SummaryInformation
 sed -i '/^ProductCode\t/d' "$tables/Property.idt"
 cache=${QUORVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}/guest32-results
 mkdir -p "$share/results/driver" "$cache"
