@@ -44,12 +44,14 @@ inputs() {  # CHECK
 }
 # Each build makes the installer with product and package codes and times of
 # its own, which the check does not depend on: its key is the rest, its tables
-# and streams as msidump writes them.
+# and streams as msidump writes them, with the files of its cabinet instead of
+# the cabinet, which holds their times.
 tables=$share/msi-tables
 mkdir "$tables"
 msidump --tables --streams --directory "$tables" "$share/$msi" >/dev/null
-rm "$tables/_SummaryInformation.idt" "$tables"/_Streams/?SummaryInformation
+rm "$tables/_SummaryInformation.idt" "$tables"/_Streams/?SummaryInformation "$tables"/_Streams/*.cab
 sed -i '/^ProductCode\t/d' "$tables/Property.idt"
+msiextract --directory "$tables/cabinet" "$share/$msi" >/dev/null
 cache=${QUORVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}/guest32-results
 mkdir -p "$share/results/driver" "$cache"
 declare -A keys
