@@ -7,8 +7,9 @@
 # Usage: wayland_check.py PROGRAM APP_ID X11_SCREENSHOT SCREENSHOT
 import subprocess
 import sys
+import time
 
-from live_window import (CAPTION, ENTRY_CAPTIONS, ENTRY_NAMES, Checks, LiveWindow,
+from live_window import (CAPTION, ENTRY_CAPTIONS, ENTRY_NAMES, POLL, Checks, LiveWindow,
                          WaylandSession, labels_of, press, wait_for)
 
 CLIENT_SIZE = (554, 199)
@@ -39,10 +40,21 @@ def main(program, app_id, x11_screenshot, screenshot):
         checks.equal("the title", view.get("name"), CAPTION)
         client = view["window_rect"]
         checks.equal("the client area", (client["width"], client["height"]), CLIENT_SIZE)
-        session.screenshot({**client, "x": view["rect"]["x"] + client["x"],
-                            "y": view["rect"]["y"] + client["y"]}, screenshot)
-        checks.equal("pixels unlike the X11 window's", differing_pixels(screenshot,
-                                                                         x11_screenshot), "0")
+
+        def client_pixels():
+            """The client area where the compositor has the window now, against X11's."""
+            view = session.view(window.process.pid)
+            client = view["window_rect"]
+            session.screenshot({**client, "x": view["rect"]["x"] + client["x"],
+                                "y": view["rect"]["y"] + client["y"]}, screenshot)
+            return differing_pixels(screenshot, x11_screenshot)
+
+        # The compositor may place the window anew after it first shows it:
+        # looked at until the pixels agree or the time is up.
+        deadline = time.monotonic() + 20
+        while (differing := client_pixels()) != "0" and time.monotonic() < deadline:
+            time.sleep(POLL)
+        checks.equal("pixels unlike the X11 window's", differing, "0")
         for entry, name, caption in zip(window.entries, ENTRY_NAMES, ENTRY_CAPTIONS):
             checks.equal(f"{name} is labelled by", labels_of(entry), [caption])
 
