@@ -42,7 +42,11 @@ if [ -n "${QUORVEL_WINE_PREFIX:-}" ]; then
   # started by the command below, they would hold its pipes open to the end.
   # The prompt's session is up once it has run a command.
   echo "type nul > Z:${work//\//\\}\\session" >&8
-  until [ -e "$work/session" ]; do sleep 0.1; done
+  for ((tenths = 0; tenths < 600; tenths++)); do
+    [ ! -e "$work/session" ] || break
+    sleep 0.1
+  done
+  [ -e "$work/session" ] || { echo "FAIL: Wine's session did not start within a minute" >&2; exit 1; }
 else
   "$(dirname "$0")/wine_prefix.sh"
 fi
