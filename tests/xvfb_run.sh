@@ -14,7 +14,9 @@
 set -euo pipefail
 for number in $(seq 100 399); do
   exec {lock}>>"/tmp/.quorvel-xvfb-$number.lock" || continue
-  if flock --nonblock "$lock" && [ ! -e "/tmp/.X$number-lock" ]; then
+  # A server in another root on this machine shows only by its abstract socket.
+  if flock --nonblock "$lock" && [ ! -e "/tmp/.X$number-lock" ] &&
+    ! grep -q "@/tmp/.X11-unix/X$number\$" /proc/net/unix; then
     exec xvfb-run --server-num="$number" --auto-servernum --error-file=/dev/stderr \
       --server-args="-screen 0 800x400x24 -dpi 96 -noreset" "$@"
   fi
