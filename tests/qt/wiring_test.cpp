@@ -84,64 +84,27 @@ class WiringTest : public QObject {
 
  private slots:
   void initTestCase() { qtui::setUpApplication(*qApp); }
-  void notices_data();
-  void notices();
+  void noticeIsAMessageBox();
   void typicalWageShowsTheTax();
-  void zeroTaxIsShownThenCleared();
-  void runtimeErrorsLeaveText4();
   void enterPressesTheButton();
   void closingEndsTheProgram();
   void outOfMemoryIsANotice();
   void noExceptionLeavesTheEventLoop();
 };
 
-void WiringTest::notices_data() {
-  QTest::addColumn<QString>("income");
-  QTest::addColumn<QString>("insurance");
-  QTest::addColumn<QString>("exemption");
-  QTest::addColumn<QString>("prompt");
-  QTest::newRow("start-up entries")
-      << ""
-      << "0"
-      << "3500"
-      << "您输入的不是数字！" + kRule + "Error: Check your input is not a number";
-  QTest::newRow("zero income") << "0"
-                               << "0"
-                               << "3500"
-                               << "您没有收入计算什么个税？请输入收入。" + kRule +
-                                      "Error: Pay is zero";
-  QTest::newRow("insurance above income")
-      << "5000"
-      << "6000"
-      << "3500"
-      << "你的保险费用这么多啊！您被您的公司骗了！？" + kRule + "Error: Insurance Than Pay";
-  QTest::newRow("exemption below 1999")
-      << "5000"
-      << "0"
-      << "1998"
-      << "免征额太小了，你输入错误吧?早就调到3500了?" + kRule + "Error: Taxation Point Less 1999";
-}
-
-void WiringTest::notices() {
-  QFETCH(QString, income);
-  QFETCH(QString, insurance);
-  QFETCH(QString, exemption);
-  QFETCH(QString, prompt);
-  Program program;
-  program.form.textBox(TextBox::Text1)->setText(income);
-  program.form.textBox(TextBox::Text2)->setText(insurance);
-  program.form.textBox(TextBox::Text3)->setText(exemption);
-
+// Which notice a click shows is the calculation's; the window shows it as a
+// plain message box of the application, with the toolkit's own Chinese OK.
+void WiringTest::noticeIsAMessageBox() {
+  Program program;  // Text1 empty, as the window opens
   const QList<Seen> seen = program.click();
   QCOMPARE(seen.size(), 1);
   QCOMPARE(seen[0].title, qtui::toQString(form::kAppTitle));
-  QCOMPARE(seen[0].text, prompt);
-  QCOMPARE(seen[0].ok, QString("确定"));  // the toolkit speaks Chinese too
+  QCOMPARE(seen[0].text, "您输入的不是数字！" + kRule + "Error: Check your input is not a number");
+  QCOMPARE(seen[0].ok, QString("确定"));
   QCOMPARE(seen[0].icon, QMessageBox::NoIcon);
   QCOMPARE(seen[0].buttons, QMessageBox::Ok);
   QCOMPARE(seen[0].format, Qt::PlainText);
   QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("0"));
-  QCOMPARE(program.form.textBox(TextBox::Text1)->text(), income);
 }
 
 void WiringTest::typicalWageShowsTheTax() {
@@ -149,36 +112,6 @@ void WiringTest::typicalWageShowsTheTax() {
   program.type(TextBox::Text1, "6000");
   program.type(TextBox::Text2, "500");
   QVERIFY(program.click().isEmpty());
-  QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("95"));
-}
-
-void WiringTest::zeroTaxIsShownThenCleared() {
-  Program program;
-  program.type(TextBox::Text1, "3000");
-  const QList<Seen> seen = program.click();
-  QCOMPARE(seen.size(), 1);
-  QCOMPARE(seen[0].text, QString("不用缴纳个税，我穷人一个啊！"));
-  QCOMPARE(seen[0].text4, QString("0"));
-  QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString(""));
-}
-
-void WiringTest::runtimeErrorsLeaveText4() {
-  Program program;
-  program.type(TextBox::Text1, "6000");
-  program.type(TextBox::Text2, "500");
-  program.click();
-  program.type(TextBox::Text3, "9e99");
-  QList<Seen> seen = program.click();
-  QCOMPARE(seen.size(), 1);
-  QCOMPARE(seen[0].title, qtui::toQString(form::kAppTitle));
-  QCOMPARE(seen[0].text, "数值溢出！" + kRule + "Error: Overflow");
-  QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("95"));
-
-  program.type(TextBox::Text3, "3500");
-  program.type(TextBox::Text1, "1e307");
-  seen = program.click();
-  QCOMPARE(seen.size(), 1);
-  QCOMPARE(seen[0].text, "浮点运算出错！" + kRule + "Error: Floating-point error");
   QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("95"));
 }
 
