@@ -47,6 +47,9 @@ test_packages=(
   # the window read through the accessibility bus, typed and pasted into, in the
   # users' locales
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib xclip locales
+  # the live checks' runner, and the load under which tests/stress.sh repeats
+  # them
+  python3-pytest stress-ng
   # the window as a Wayland client of a headless compositor, its tree and its
   # pixels
   sway grim
