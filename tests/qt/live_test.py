@@ -197,15 +197,6 @@ class Window:
             wait_for("the notice to close", lambda: not self.notices())
         return prompts
 
-    def click(self):
-        """Presses 计  算 and answers the notices it shows; returns their prompts."""
-        press(self.button)
-        # The button is down from the press until the click runs, and the
-        # program answers the bus only between events or inside a notice.
-        wait_for("the click", lambda: not self.button.get_state_set().contains(
-            Atspi.StateType.PRESSED))
-        return self.close_notices()
-
     def answer(self):
         """The driver's answer to the window's texts, with the window's
         separators: its notices' prompts, CR read as a line break, and Text4."""
@@ -220,10 +211,15 @@ class Window:
         return [prompt.replace("\r", "\n") for prompt in prompts], answer["Text4"]
 
     def check_click(self):
-        """Clicks with the texts that the window holds and holds what it shows
-        to the driver's answer; returns the notices' prompts."""
+        """Presses 计  算 with the texts that the window holds, answers the
+        notices, holds all to the driver's answer; returns the notices' prompts."""
         prompts, text4 = self.answer()
-        assert self.click() == prompts
+        press(self.button)
+        # The button is down from the press until the click runs, and the
+        # program answers the bus only between events or inside a notice.
+        wait_for("the click", lambda: not self.button.get_state_set().contains(
+            Atspi.StateType.PRESSED))
+        assert self.close_notices() == prompts
         wait_for(f"Text4 to read {text4!r}", lambda: text_of(self.result), lambda t: t == text4)
         return prompts
 
@@ -307,9 +303,8 @@ class Window:
 def x11():
     """The X server of with_x.sh, a key bound to each character that a check
     types before any program starts: a key bound while the program runs may
-    reach it before the new keyboard map. The server keeps them (-noreset)."""
-    # The accessibility bus that the session bus starts puts its socket in a
-    # runtime folder of the checks' own.
+    reach it before the new keyboard map. The server keeps them (-noreset).
+    The accessibility bus that the session bus starts gets a runtime folder."""
     os.environ["XDG_RUNTIME_DIR"] = tempfile.mkdtemp(dir=WORK.name)
     subprocess.run(["dbus-update-activation-environment", "XDG_RUNTIME_DIR"], check=True)
     LOGS["the X server's log"] = (os.environ["X_SERVER_LOG"], lambda: True)
@@ -512,8 +507,7 @@ def hundred_clicks(window):
 @pytest.mark.parametrize("burst", [enter_held, hundred_clicks])
 @pytest.mark.parametrize("entries", [("", "500", "3500"), VALID], ids=["notice", "tax"])
 def test_burst(window, burst, entries):
-    """Never two notices at once, and the answer in Text4, also where it
-    replaces an earlier tax."""
+    """Never two notices at once, and the answer in Text4 over an earlier tax."""
     window.compute("7000", "500", "3500")
     window.set_entries(*entries)
     text4 = window.answer()[1]
