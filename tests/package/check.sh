@@ -7,14 +7,14 @@
 # a scratch root and starts the program from there. In CI it also installs the
 # package for real, starts `quorvel` and removes it again. The version is the
 # build's, QUORVEL_VERSION in the environment.
-# Usage: check.sh CPACK_CONFIG XVFB_CHECK SOURCE_DIR BUILD_TYPE CXX_COMPILER
+# Usage: check.sh CPACK_CONFIG LIVE_TEST SOURCE_DIR BUILD_TYPE CXX_COMPILER
 set -euo pipefail
 config=$1
-xvfb_check=$2
+live_test=$2
 source=$3
 build_type=$4
 compiler=$5
-xvfb_run=$(dirname "$0")/../xvfb_run.sh
+with_x=$(realpath "$(dirname "$0")/../with_x.sh")
 version=$QUORVEL_VERSION
 # File names and manual pages are UTF-8 whatever the caller's locale.
 if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
@@ -23,6 +23,10 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The window of the program given as a user sees it under X (live_test.py).
+look() {
+  (cd "$work" && QUORVEL_PROGRAM=$1 "$with_x" dbus-run-session -- "$live_test" -q -k x11_look)
+}
 
 cpack --config "$config" -B "$work" >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
 deb=$(echo "$work"/quorvel_*_*.deb)
@@ -74,7 +78,7 @@ if grep -rlaF -e "$source" -e "$build" "$work/root"; then
 fi
 desktop-file-validate "$work/root/usr/share/applications/com.example.Quorvel.desktop"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/com.example.Quorvel.metainfo.xml"
-"$xvfb_run" "$xvfb_check" "$work/root/usr/bin/quorvel" "$work/unpacked.png"
+look "$work/root/usr/bin/quorvel"
 
 # The same commit built again, later, from sources and a build tree in other
 # folders, gives the same package to the byte. It compiles through ccache as
@@ -98,7 +102,7 @@ if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
     { cat "$work/apt.log"; fail "apt-get install"; }
   trap 'apt-get remove -y -q quorvel >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
   [ "$(command -v quorvel)" = /usr/bin/quorvel ] || fail "quorvel is not on the PATH"
-  "$xvfb_run" "$xvfb_check" quorvel "$work/installed.png"
+  look quorvel
   apt-get remove -y -q quorvel >"$work/apt.log" || { cat "$work/apt.log"; fail "apt-get remove"; }
   while read -r path; do
     [ ! -e "${path#.}" ] || fail "${path#.} is left behind"
