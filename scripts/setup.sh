@@ -21,9 +21,9 @@ program_packages=(
 package_packages=(git dpkg-dev file)
 test_packages=(
   libgtest-dev nlohmann-json3-dev
-  # the checks of the window under a real X server, started by xvfb-run, which
-  # needs xauth (only recommended by xvfb)
-  xvfb xauth x11-utils xdotool imagemagick
+  # the checks of the window under a real X server (tests/with_x.sh), the keys
+  # and clicks sent to it, its screenshots, and the processes it leaves
+  xvfb xdotool imagemagick procps
   # the Windows program, cross-built and run under Wine (its 64-bit half only:
   # this machine runs no 32-bit programs), and its installer packages
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 wine fonts-wine
