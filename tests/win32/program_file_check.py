@@ -56,9 +56,10 @@ class ProgramFile(unittest.TestCase):
             cls.ico = file.read()
         # Every resource as (type, name, language, bytes), types and names
         # as numbers, or None where one is named by a text.
+        directory = getattr(cls.pe, "DIRECTORY_ENTRY_RESOURCE", None)
         cls.found = [(kind.id, name.id, language.id,
                       cls.pe.get_data(language.data.struct.OffsetToData, language.data.struct.Size))
-                     for kind in cls.pe.DIRECTORY_ENTRY_RESOURCE.entries
+                     for kind in (directory.entries if directory else [])
                      for name in kind.directory.entries for language in name.directory.entries]
         cls.by_id = {(kind, name): data for kind, name, _, data in cls.found}
 
