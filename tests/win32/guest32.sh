@@ -39,10 +39,11 @@ inputs() {  # CHECK
 # Each build makes the installer with product and package codes and times of
 # its own, which the check does not depend on: its key is the rest, its tables
 # and streams as msidump writes them, with the files of its cabinet instead of
-# the cabinet, which holds their times.
+# the cabinet, which holds their times. msidump writes the icons' bytes into the
+# folder where it runs, whatever its --directory: it runs in the tables' one.
 tables=$share/msi-tables
 mkdir "$tables"
-msidump --tables --streams --directory "$tables" "$share/$msi" >/dev/null
+(cd "$tables" && msidump --tables --streams --directory . "$share/$msi" >/dev/null)
 rm "$tables/_SummaryInformation.idt" "$tables"/_Streams/?SummaryInformation "$tables"/_Streams/*.cab
 sed -i '/^ProductCode\t/d' "$tables/Property.idt"
 msiextract --directory "$tables/cabinet" "$share/$msi" >/dev/null
