@@ -49,7 +49,7 @@ for name in "${@:3}"; do
         "$share/bin/window_probe.exe" "$results/screenshot-windows.png"
       ;;
     window.outOfMemory)
-      check window.outOfMemory 300 "${in_x[@]}" "$tests/win32/window_check.sh" --out-of-memory \
+      check window.outOfMemory 420 "${in_x[@]}" "$tests/win32/window_check.sh" --out-of-memory \
         "$share/bin/out_of_memory_window.exe" "$share/bin/window_probe.exe"
       ;;
     msi) check msi 900 "${in_x[@]}" "$tests/win32/msi_check.sh" "$share/$2" x86 ;;
