@@ -40,6 +40,9 @@ void expect(bool ok, const std::string& what) {
 using win32ui::fromWide;
 using win32ui::toWide;
 
+// Ample time for a message to be served, in an emulated machine on a busy host too.
+constexpr UINT kServedMs = 30000;
+
 // Keeps asking until the answer comes or the program has had ample time, in an
 // emulated machine on a busy host too.
 bool waitFor(const std::function<bool()>& done) {
@@ -97,7 +100,7 @@ std::string answerMessageBox(HWND window) {
 // A click that must end without a notice.
 void clickQuietly(HWND window) {
   DWORD_PTR result = 0;
-  expect(SendMessageTimeoutW(controlOf(window, "Command1"), BM_CLICK, 0, 0, SMTO_NORMAL, 5000,
+  expect(SendMessageTimeoutW(controlOf(window, "Command1"), BM_CLICK, 0, 0, SMTO_NORMAL, kServedMs,
                              &result) != 0 &&
              messageBox() == nullptr,
          "the click ends without a notice");
@@ -307,7 +310,7 @@ int main(int argc, char** argv) {
           answerMessageBox(window) == "内存不足！\r-----------------------\rError: Out of memory",
           "a click out of memory gives its notice");
       DWORD_PTR result = 0;
-      expect(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0,
+      expect(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kServedMs, &result) != 0,
              "the window serves its messages after the click");
       expect(textOf(controlOf(window, "Text4")) == "0", "Text4 keeps 0");
     }
