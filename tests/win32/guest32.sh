@@ -1,42 +1,36 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-# Runs the 32-bit Windows programs as they ship in the guest of guest_image.sh
-# (made on first use): lays out RESULTS as the folder shared with the guest (the
-# programs, the installer, the checks and the driver's batches), boots the
-# guest once and leaves in RESULTS/results what each check of
-# guest_checks.sh found, for the tests guest32.* to read. The build's
-# QUORVEL_VERSION, QUORVEL_PROGRAM_NAME and QUORVEL_CAPTION in the environment
-# go on to the checks in the guest.
-# Usage: guest32.sh RESULTS WINDOWS_TREE PROGRAM MSI DRIVER_TESTS
+# Runs the 32-bit Windows programs as they ship in the guest of guest_image.sh,
+# made before: lays out SHARE as the folder shared with the guest (the
+# programs, the installer, the checks and the driver's batches), boots it once
+# and leaves in SHARE/results what each check of guest_checks.sh found, for
+# the tests guest32.* to read, the driver's answers compared here with the
+# golden files or with DRIVER, this machine's driver. What passed is kept, and
+# not run again with the same files unless QUORVEL_GUEST_RERUN=1; the driver's
+# answers are compared anew on every run. The build's QUORVEL_VERSION,
+# QUORVEL_PROGRAM_NAME and QUORVEL_CAPTION go on to the checks in the guest.
+# Usage: guest32.sh SHARE WINDOWS_TREE PROGRAM MSI DRIVER
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-share=$1
-tree=$2
-program=$3
-msi=$4
-driver_tests=$5
+share=$1 tree=$2 program=$3 msi=$4 driver=$5
+driver_check=$here/../driver/driver_check.py
 
-guest=$("$here/guest_image.sh")
+guest=$("$here/guest_image.sh" --find)
 rm -rf "$share"
-mkdir -p "$share/bin" "$share/tests/win32" "$share/driver"
-cp "$tree/bin/$program" "$tree/bin/"{quorvel-calc,window_probe,out_of_memory_window}.exe \
-  "$driver_tests" "$share/bin/"
+mkdir -p "$share/bin" "$share/tests/win32" "$share/driver" "$share/msi" "$share/results/driver"
+cp "$tree/bin/$program" "$tree/bin/"{quorvel-calc,window_probe,out_of_memory_window}.exe "$share/bin/"
 # The installer with the program and the licence as packed into it.
-mkdir -p "$share/msi"
 cp "$tree/$msi" "$share/"
 cp "$tree/msi/"{quorvel.exe,LICENSE.txt} "$share/msi/"
-cp "$here"/{in_wine,wine_prefix,window_check,out_of_memory_check,msi_check,guest_checks}.sh \
-  "$share/tests/win32/"
-cp "$here/../client_pixels.sh" "$share/tests/"
-"$here/../driver/random_batch.py" "$share/driver"
-cp "$here/../driver/runs.jsonl" "$share/driver/"
-: >"$share/driver/runs.args"
+cp "$here"/{in_wine,wine_prefix,window_check,msi_check,guest_checks}.sh "$share/tests/win32/"
+cp "$here/../client_pixels.sh" "$here/../with_x.sh" "$share/tests/"
+"$driver_check" --write "$share/driver"
 
 # What each check reads besides the checks' scripts, which every check reads.
 inputs() {  # CHECK
   case $1 in
-    drivers) files=(bin/quorvel-calc.exe bin/driver-tests driver) ;;
+    drivers) files=(bin/quorvel-calc.exe driver) ;;
     window) files=("bin/$program" bin/window_probe.exe) ;;
     window.outOfMemory) files=(bin/out_of_memory_window.exe bin/window_probe.exe) ;;
     msi) files=(msi-tables msi) ;;
@@ -45,15 +39,16 @@ inputs() {  # CHECK
 # Each build makes the installer with product and package codes and times of
 # its own, which the check does not depend on: its key is the rest, its tables
 # and streams as msidump writes them, with the files of its cabinet instead of
-# the cabinet, which holds their times.
+# the cabinet, which holds their times. msidump writes the icons' bytes into the
+# folder where it runs, whatever its --directory: it runs in the tables' one.
 tables=$share/msi-tables
 mkdir "$tables"
-msidump --tables --streams --directory "$tables" "$share/$msi" >/dev/null
+(cd "$tables" && msidump --tables --streams --directory . "$share/$msi" >/dev/null)
 rm "$tables/_SummaryInformation.idt" "$tables"/_Streams/?SummaryInformation "$tables"/_Streams/*.cab
 sed -i '/^ProductCode\t/d' "$tables/Property.idt"
 msiextract --directory "$tables/cabinet" "$share/$msi" >/dev/null
 cache=${QUORVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}/guest32-results
-mkdir -p "$share/results/driver" "$cache"
+mkdir -p "$cache"
 declare -A keys
 checks=()
 for check in drivers window window.outOfMemory msi; do
@@ -61,7 +56,7 @@ for check in drivers window window.outOfMemory msi; do
   keys[$check]=$(cd "$share" && find tests "${files[@]}" -type f -print0 | sort -z |
     xargs -0 sha256sum | cat - <(echo "$guest") "$here/guest_boot.sh" | sha256sum | cut -c1-16)
   kept=$cache/$check-${keys[$check]}
-  if [ -f "$kept/$check.status" ]; then
+  if [ "${QUORVEL_GUEST_RERUN:-0}" != 1 ] && [ -f "$kept/$check.status" ]; then
     cp -r "$kept/." "$share/results/"
     { echo "the same files passed this check in the guest at" \
         "$(date -r "$kept/$check.status" '+%F %T') and are not run again ($kept):"
@@ -71,36 +66,49 @@ for check in drivers window window.outOfMemory msi; do
     checks+=("$check")
   fi
 done
-[ ${#checks[@]} -gt 0 ] || exit 0
 
-# Programs that Wine maps from the shared folder can read as zeros: the checks
-# run on a copy on the guest's own disk and leave their results in the shared
-# folder.
-cat >"$share/job.sh" <<EOF
+booted=0
+if [ ${#checks[@]} -gt 0 ]; then
+  # Programs that Wine maps from the shared folder can read as zeros: the
+  # checks run on a copy on the guest's own disk and leave their results in
+  # the shared folder.
+  cat >"$share/job.sh" <<EOF
 export $(printf '%q ' "QUORVEL_VERSION=$QUORVEL_VERSION" "QUORVEL_PROGRAM_NAME=$QUORVEL_PROGRAM_NAME" \
-  "QUORVEL_CAPTION=$QUORVEL_CAPTION")
+    "QUORVEL_CAPTION=$QUORVEL_CAPTION")
 mkdir -p /tmp/quorvel /mnt/results
 cp -a /mnt/bin /mnt/driver /mnt/tests /mnt/msi /mnt/$(printf %q "$msi") /tmp/quorvel/
 ln -s /mnt/results /tmp/quorvel/results
 exec bash /tmp/quorvel/tests/win32/guest_checks.sh $(printf '%q ' "$program" "$msi" "${checks[@]}")
 EOF
+  started=$SECONDS
+  "$here/guest_boot.sh" "$guest" "$share" || booted=$?
+  cat "$share/job.log" 2>/dev/null || true
+  echo "the guest booted, ran ${checks[*]} and powered off in $((SECONDS - started)) s," \
+    "status $booted"
+fi
 
-started=$SECONDS
-"$here/guest_boot.sh" "$guest" "$share" || { cat "$share/job.log" >&2; exit 1; }
-cat "$share/job.log"
-echo "the guest booted, ran ${checks[*]} and powered off in $((SECONDS - started)) s"
+# Every answer of the driver compared here, those kept from before too.
+drivers=0
+for batch in $("$driver_check" --list); do
+  status=0
+  "$driver_check" "$batch" "$driver" --answers "$share/results/driver" \
+    >"$share/results/driver.$batch.log" 2>&1 || status=$?
+  echo "$status" >"$share/results/driver.$batch.status"
+  [ "$status" = 0 ] || drivers=$status
+done
 
 # What passed is kept; what failed runs again next time.
 for check in "${checks[@]}"; do
-  [ "$(cat "$share/results/$check.status" 2>/dev/null)" = 0 ] || continue
-  [ "$check" != drivers ] || [ "$(cat "$share/results/driver.hostile.status")" = 0 ] || continue
+  [ "$booted" = 0 ] && [ "$(cat "$share/results/$check.status" 2>/dev/null)" = 0 ] || continue
+  [ "$check" != drivers ] || [ "$drivers" = 0 ] || continue
   kept=$cache/$check-${keys[$check]}
   rm -rf "$kept" "$kept.part"
   mkdir "$kept.part"
   cp "$share/results/$check".* "$kept.part/"
   case $check in
-    drivers) cp -r "$share/results/driver" "$share/results/driver.hostile".* "$kept.part/" ;;
+    drivers) cp -r "$share/results/driver" "$kept.part/" ;;
     window) cp "$share/results/screenshot-windows.png" "$kept.part/" ;;
   esac
   mv "$kept.part" "$kept"
 done
+exit "$booted"

@@ -7,7 +7,8 @@
 # The guest is kept in the cache under a name made from this recipe, Debian's
 # release and the Wine setup of wine_prefix.sh, and made anew only when one of
 # them changes. Prints the guest's folder: disk.img, vmlinuz, initrd.img.
-# Usage: guest_image.sh
+# With --find it only looks for the guest, made before, and says how to make
+# it when it is not there. Usage: guest_image.sh [--find]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
@@ -21,6 +22,11 @@ flock 9
 if [ -f "$guest/ready" ]; then
   echo "$guest"
   exit 0
+fi
+if [ "${1:-}" = --find ]; then
+  echo "FAIL: no guest in $guest: make it first with $0 (about 10 minutes," \
+    "as root or through sudo; ./test does)" >&2
+  exit 1
 fi
 
 as_root=()
@@ -112,13 +118,13 @@ say "making the disk"
 # Wine prefix that every run starts from a copy of.
 share=$work/share
 mkdir -p "$share"
-cp "$here/in_wine.sh" "$here/wine_prefix.sh" "$share/"
+cp "$here/in_wine.sh" "$here/wine_prefix.sh" "$here/../with_x.sh" "$share/"
 cat >"$share/job.sh" <<'EOF'
 # Each step traced: a failed first boot shows where it stopped.
 set -eux
 dpkg --configure -a
 mkdir -p /var/lib/quorvel
-bash /mnt/in_wine.sh sh -c 'wineserver -w && cp -a "$WINEPREFIX" /var/lib/quorvel/wine-prefix'
+bash /mnt/with_x.sh bash /mnt/in_wine.sh sh -c 'wineserver -w && cp -a "$WINEPREFIX" /var/lib/quorvel/wine-prefix'
 EOF
 say "first boot"
 "$here/guest_boot.sh" "$work/guest" "$share" keep ||

@@ -2,29 +2,18 @@
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
 # Runs a command beside a Wine of its own: a fresh prefix in a temporary
-# directory and an X server, both gone afterwards. The command's exit status is
-# this script's. Usage: in_wine.sh COMMAND [ARGUMENT...]
+# directory, gone afterwards. Its windows go to the X server of DISPLAY: run
+# it under tests/with_x.sh. The command's exit status is this script's.
+# Usage: in_wine.sh COMMAND [ARGUMENT...]
 set -euo pipefail
 work=$(mktemp -d)
 stop() {
   WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
-  kill "${xvfb:-}" 2>/dev/null || true
   rm -rf "$work"
 }
 trap stop EXIT
 # A test's time-out leaves no prefix behind either.
 trap 'exit 1' TERM INT
-
-# The server writes its display's number once it takes connections; a server
-# that dies first closes the pipe unwritten.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 800x400x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-if ! read -r -t 60 display <"$work/display"; then
-  echo "FAIL: the X server did not start: $(cat "$work/xvfb.log")" >&2
-  exit 1
-fi
-export DISPLAY=":$display"
 
 # Wine reads its arguments, 宋体 among them, in the locale's encoding.
 export LC_ALL=C.UTF-8
@@ -40,13 +29,14 @@ if [ -n "${QUORVEL_WINE_PREFIX:-}" ]; then
   exec 8> >(wine cmd >/dev/null 2>&1)
   # Wine's helpers keep the output of the program that starts the session:
   # started by the command below, they would hold its pipes open to the end.
-  # The prompt's session is up once it has run a command.
+  # The prompt's session is up once it has run a command; three minutes leave
+  # room for an emulated machine whose host is busy.
   echo "type nul > Z:${work//\//\\}\\session" >&8
-  for ((tenths = 0; tenths < 600; tenths++)); do
+  for ((tenths = 0; tenths < 1800; tenths++)); do
     [ ! -e "$work/session" ] || break
     sleep 0.1
   done
-  [ -e "$work/session" ] || { echo "FAIL: Wine's session did not start within a minute" >&2; exit 1; }
+  [ -e "$work/session" ] || { echo "FAIL: Wine's session did not start within three minutes" >&2; exit 1; }
 else
   "$(dirname "$0")/wine_prefix.sh"
 fi

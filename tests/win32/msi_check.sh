@@ -11,6 +11,8 @@ set -euo pipefail
 msi=$1
 arch=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Each step that waits on Wine is given five minutes, ample under emulation on a busy host.
+within() { timeout -k 10 300 "$@"; }
 program=$QUORVEL_PROGRAM_NAME.exe
 
 table() { msiinfo export "$msi" "$1" | tail -n +4 | tr -d '\r'; }
@@ -47,7 +49,7 @@ drive=$WINEPREFIX/drive_c
 entry() { wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' | grep -B20 -A30 'DisplayName.*Quorvel' || true; }
 shortcuts() { find "$drive" -path '*Start Menu/Programs/*' -name 'Quorvel.lnk'; }
 
-wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i exited $?"
+within wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i exited $?"
 [ -f "$drive/$files/Quorvel/$program" ] || fail "no $files\\Quorvel\\$program"
 cmp -s "$packed" "$drive/$files/Quorvel/$program" || fail "the installed program is not the packed one"
 ! grep -qa '\.debug_' "$packed" || fail "the packed program holds debugging sections"
@@ -62,16 +64,16 @@ done
 if [ "$arch" = x64 ] || [ -x /usr/lib/wine/wine ]; then
   # Where the shortcut points: the program in the shortcut's folder (the
   # shortcut is an advertised one, which Wine does not start).
-  wine "C:\\$files\\Quorvel\\$program" &
+  within wine "C:\\$files\\Quorvel\\$program" &
   started=$!
-  xdotool search --sync --name "^$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$QUORVEL_CAPTION")\$" \
-    >/dev/null || fail "the installed program shows no window"
+  within xdotool search --sync --name "^$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$QUORVEL_CAPTION")\$" \
+    >/dev/null || fail "the installed program showed no window within five minutes"
   kill "$started"
   wineserver -k
   started=", started"
 fi
 
-wine msiexec /x "$(winepath -w "$msi")" /qn || fail "msiexec /x exited $?"
+within wine msiexec /x "$(winepath -w "$msi")" /qn || fail "msiexec /x exited $?"
 [ ! -e "$drive/$files/Quorvel" ] || fail "$files\\Quorvel is left behind"
 [ -z "$(shortcuts)" ] || fail "the shortcut is left behind: $(shortcuts)"
 [ -z "$(entry)" ] || fail "Programs and Features still lists Quorvel"

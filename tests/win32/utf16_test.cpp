@@ -38,16 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"IdeographicSpaces", "免　　征", u"免　　征", "免　　征"},
                     Row{"CarriageReturns", "一\r-\rE", u"一\r-\rE", "一\r-\rE"},
                     Row{"Astral", "💰6000", u"💰6000", "💰6000"},
-                    Row{"EmbeddedNul",
-                        std::string("6\0"
-                                    "0",
-                                    3),
-                        std::u16string(u"6\0"
-                                       "0",
-                                       3),
-                        std::string("6\0"
-                                    "0",
-                                    3)},
+                    Row{"EmbeddedNul", {'6', '\0', '0'}, {u'6', u'\0', u'0'}, {'6', '\0', '0'}},
                     Row{"StrayByte", "60\xff", u"60\uFFFD", "60" + kReplacement},
                     Row{"CutShort", "a\xe6\x96", u"a\uFFFD", "a" + kReplacement},
                     Row{"Overlong", "\xc0\xaf", u"\uFFFD\uFFFD", kReplacement + kReplacement},

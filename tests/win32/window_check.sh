@@ -1,25 +1,49 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-# Starts the Windows program under Wine (inside in_wine.sh), looks at its
-# pixels, drives it with the probe and checks that closing it ends it with
-# status 0. Usage: window_check.sh PROGRAM PROBE SCREENSHOT
+# Starts the Windows program under Wine (inside in_wine.sh, under with_x.sh),
+# looks at its pixels, drives it with the probe and checks that closing it
+# ends it with status 0, a notice open or not. With --out-of-memory, the window
+# whose clicks run out of memory reports each and goes on.
+# Usage: window_check.sh PROGRAM PROBE SCREENSHOT
+#        window_check.sh --out-of-memory PROGRAM PROBE
 set -euo pipefail
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Each program is given five minutes, ample under emulation on a busy host.
+within() { timeout -k 10 300 "$@"; }
+ended() {  # PID WHAT
+  local status=0
+  wait "$1" || status=$?
+  [ "$status" -ne 124 ] || fail "$2 was still running after five minutes"
+  [ "$status" -eq 0 ] || fail "$2 ended with status $status"
+}
+# Wine's launcher warns of its missing 32-bit half on every start.
+run_probe() { within wine "$probe" "$@" 2> >(grep -v wine32 >&2); }
+
+if [ "$1" = --out-of-memory ]; then
+  probe=$3
+  within wine "$2" 2>/dev/null &
+  app=$!
+  run_probe out-of-memory || fail "the probe found faults"
+  ended "$app" "the program"
+  echo "out of memory twice a click: a notice each time, and the window went on"
+  exit 0
+fi
 program=$1
 probe=$2
 screenshot=$3
-fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-wine "$program" 2>/dev/null &
+within wine "$program" 2>/dev/null &
 app=$!
 # The probe answers once the window has nothing left to paint; its pixels reach
 # the X server soon after. Nothing touches the window meanwhile, so what is
 # seen is its first paint: looked at until it passes or the time is up.
-read -r left top frame_left frame_top frame_width frame_height < <(wine "$probe" wait 2>/dev/null)
+read -r left top frame_left frame_top frame_width frame_height < <(run_probe wait) ||
+  fail "the probe saw no window painted"
 client=$work/client.png
-deadline=$((SECONDS + 20))
+deadline=$((SECONDS + 120))
 until
   import -window root "$work/root.png"
   convert "$work/root.png" -crop "554x199+$left+$top" +repage "$client"
@@ -29,18 +53,11 @@ do
 done
 convert "$work/root.png" -crop "${frame_width}x$frame_height+$frame_left+$frame_top" +repage \
   "$screenshot"
+run_probe check || fail "the probe found faults"
+ended "$app" "the program"
 
-# Wine's launcher warns of its missing 32-bit half on every start.
-wine "$probe" check 2> >(grep -v wine32 >&2) || fail "the probe found faults"
-status=0
-wait "$app" || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
-
-# Closed while a notice is open, it ends as well.
-wine "$program" 2>/dev/null &
+within wine "$program" 2>/dev/null &
 app=$!
-wine "$probe" close-during-notice 2> >(grep -v wine32 >&2) || fail "no notice to close under"
-status=0
-wait "$app" || status=$?
-[ "$status" -eq 0 ] || fail "closed under a notice, the program ended with status $status"
+run_probe close-during-notice || fail "no notice to close under"
+ended "$app" "closed under a notice, the program"
 echo "window, keys, notices and exit checked; screenshot in $screenshot"

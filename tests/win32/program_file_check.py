@@ -1,12 +1,12 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-"""Reads back the resources of the linked 32-bit Windows program file, the
-version record and the icon group among them, and the icon file they carry.
+"""The 32-bit Windows program as it ships, read back with pefile: a GUI
+program that needs no DLL beyond Windows' own, whose resources are Chinese and
+carry the manifest, the version record and the icon file as its icon group.
 The version and the program's name are the build's (QUORVEL_VERSION,
-QUORVEL_PROGRAM_NAME in the environment).
-Usage: version_record_check.py PROGRAM ICON_FILE CHECK (a test below, as
-Class.Name: IconFile.HoldsTwelveImagesInOrder...)"""
+QUORVEL_PROGRAM_NAME in the environment). Every difference is reported.
+Usage: program_file_check.py PROGRAM ICON_FILE"""
 
 import os
 import struct
@@ -20,7 +20,9 @@ RT_GROUP_ICON = pefile.RESOURCE_TYPE["RT_GROUP_ICON"]
 RT_VERSION = pefile.RESOURCE_TYPE["RT_VERSION"]
 RT_MANIFEST = pefile.RESOURCE_TYPE["RT_MANIFEST"]
 CHINESE = 0x0804  # Chinese (People's Republic of China)
-ICONS = [(size, depth) for depth in (4, 8, 32) for size in (48, 32, 24, 16)]
+# The DLLs of Windows itself that the program, its accessibility names and its
+# common controls use.
+WINDOWS_DLLS = {"kernel32", "user32", "gdi32", "comctl32", "ole32", "oleacc", "msvcrt"}
 
 
 def utf16_at(data, offset):
@@ -33,24 +35,6 @@ def aligned(offset):
     return (offset + 3) & ~3
 
 
-def resources(case):
-    """Every resource as (type, name, language, bytes), each named by number."""
-    found = []
-    for kind in case.pe.DIRECTORY_ENTRY_RESOURCE.entries:
-        for name in kind.directory.entries:
-            case.equal(f"type {kind.id} named by text", kind.name or name.name, None)
-            for language in name.directory.entries:
-                data = language.data.struct
-                found.append((kind.id, name.id, language.id,
-                              case.pe.get_data(data.OffsetToData, data.Size)))
-    return found
-
-
-def by_id(case):
-    """The resources' bytes by (type, name)."""
-    return {(kind, name): data for kind, name, _, data in resources(case)}
-
-
 def icon_entries(ico):
     """The icon file's directory: (bytes of the entry, image) per image."""
     count = struct.unpack_from("<H", ico, 4)[0]
@@ -59,7 +43,7 @@ def icon_entries(ico):
             for entry in entries for size, offset in [struct.unpack_from("<2I", entry, 8)]]
 
 
-class Check(unittest.TestCase):
+class ProgramFile(unittest.TestCase):
     """Reads the files once; each comparison is reported apart, so one run
     reports every difference, whole."""
 
@@ -70,37 +54,22 @@ class Check(unittest.TestCase):
         cls.pe = pefile.PE(PROGRAM)
         with open(ICON_FILE, "rb") as file:
             cls.ico = file.read()
+        # Every resource as (type, name, language, bytes), types and names
+        # as numbers, or None where one is named by a text.
+        directory = getattr(cls.pe, "DIRECTORY_ENTRY_RESOURCE", None)
+        cls.found = [(kind.id, name.id, language.id,
+                      cls.pe.get_data(language.data.struct.OffsetToData, language.data.struct.Size))
+                     for kind in (directory.entries if directory else [])
+                     for name in kind.directory.entries for language in name.directory.entries]
+        cls.by_id = {(kind, name): data for kind, name, _, data in cls.found}
 
     def equal(self, what, got, expected):
         with self.subTest(what):
             self.assertEqual(got, expected)
 
-
-class IconFile(Check):
-    def test_HoldsTwelveImagesInOrder(self):
-        self.equal("the file's reserved word and type", struct.unpack_from("<2H", self.ico), (0, 1))
-        entries = icon_entries(self.ico)
-        self.equal("images", len(entries), len(ICONS))
-        for (entry, image), (size, depth) in zip(entries, ICONS):
-            what = f"{size} px at {depth} bits"
-            width, height, colours, _, _, bits, length, _ = struct.unpack("<4B2H2I", entry)
-            rows = (size * depth + 31) // 32 * 4
-            mask = (size + 31) // 32 * 4
-            palette = 0 if depth == 32 else 4 << depth
-            self.equal(f"{what}: its entry", (width, height, colours, bits, length),
-                       (size, size, 16 if depth == 4 else 0, depth,
-                        40 + palette + (rows + mask) * size))
-            header, image_width, image_height, _, image_bits = struct.unpack_from("<3I2H", image)
-            # The image's height counts its mask too.
-            self.equal(f"{what}: its image's header",
-                       (header, image_width, image_height, image_bits),
-                       (40, size, 2 * size, depth))
-
-
-class VersionRecord(Check):
-    def test_FixedPart(self):
+    def test_VersionRecordFixedPart(self):
         major, minor, patch, tweak = map(int, os.environ["QUORVEL_VERSION"].split("."))
-        self.equal("version record 1", (RT_VERSION, 1) in by_id(self), True)
+        self.equal("version record 1", (RT_VERSION, 1) in self.by_id, True)
         self.equal("the record's key", self.pe.VS_VERSIONINFO[0].Key, b"VS_VERSION_INFO")
         self.equal("the fixed part's length", self.pe.VS_VERSIONINFO[0].ValueLength, 52)
         fixed = self.pe.VS_FIXEDFILEINFO[0]
@@ -113,7 +82,7 @@ class VersionRecord(Check):
         self.equal("the system, 32-bit Windows", fixed.FileOS, 4)
         self.equal("the file type, an application", fixed.FileType, 1)
 
-    def test_StringTableAndTranslation(self):
+    def test_VersionRecordStringsAndTranslation(self):
         major, minor, patch, tweak = os.environ["QUORVEL_VERSION"].split(".")
         # The record writes the minor in two digits and the revision in four.
         version = f"{major}.{int(minor):02}.{int(tweak):04}"
@@ -151,33 +120,39 @@ class VersionRecord(Check):
                    var.get_file_offset() - variables.get_file_offset() + var.Length)
 
     def test_IconGroupOneHoldsTheIconFile(self):
-        found = by_id(self)
+        found = self.by_id
         group = found[RT_GROUP_ICON, 1]
         count = struct.unpack_from("<H", group, 4)[0]
-        self.equal("images in the group", count, len(ICONS))
-        for i, (entry, image) in enumerate(icon_entries(self.ico)[:count]):
+        entries = icon_entries(self.ico)
+        self.equal("images in the group", count, len(entries))
+        for i, (entry, image) in enumerate(entries[:count]):
             group_entry = group[6 + 14 * i:6 + 14 * (i + 1)]
             # The group's entry is the file's, with the image's resource id for its offset.
             self.equal(f"image {i}: its entry", group_entry[:12], entry[:12])
             icon = found.get((RT_ICON, struct.unpack_from("<H", group_entry, 12)[0]))
             self.equal(f"image {i}: its bytes", icon, image)
 
-
-class ProgramFile(Check):
     def test_IsThe32BitProgram(self):
-        self.equal("the machine, Intel 80386", self.pe.FILE_HEADER.Machine, 0x14C)
-        self.equal("the optional header, PE32", self.pe.OPTIONAL_HEADER.Magic, 0x10B)
-        self.equal("the subsystem, a GUI program", self.pe.OPTIONAL_HEADER.Subsystem, 2)
+        self.equal("the machine, Intel 80386", self.pe.FILE_HEADER.Machine,
+                   pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"])
+        self.equal("the optional header, PE32", self.pe.OPTIONAL_HEADER.Magic,
+                   pefile.OPTIONAL_HEADER_MAGIC_PE)
+        self.equal("the subsystem, a GUI program", self.pe.OPTIONAL_HEADER.Subsystem,
+                   pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"])
+
+    def test_ImportsWindowsOwnDllsAlone(self):
+        dlls = {entry.dll.decode().lower().removesuffix(".dll")
+                for entry in getattr(self.pe, "DIRECTORY_ENTRY_IMPORT", [])}
+        self.equal("imports found", bool(dlls), True)
+        self.equal("imports beyond Windows' own", dlls - WINDOWS_DLLS, set())
 
     def test_ResourcesAreChineseAndCarryTheManifest(self):
-        found = resources(self)
-        self.equal("the manifest",
-                   any((kind, name) == (RT_MANIFEST, 1) for kind, name, _, _ in found), True)
-        for kind, name, language, _ in found:
-            self.equal(f"type {kind} name {name}: its language", language, CHINESE)
+        self.equal("the manifest", (RT_MANIFEST, 1) in self.by_id, True)
+        for kind, name, language, _ in self.found:
+            self.equal(f"type {kind} name {name}: named by numbers, in Chinese",
+                       (kind is None, name is None, language), (False, False, CHINESE))
 
 
 if __name__ == "__main__":
-    PROGRAM, ICON_FILE, CHECK = sys.argv[1:]
-    test_class, test = CHECK.split(".")
-    unittest.main(argv=[sys.argv[0], f"{test_class}.test_{test}"])
+    PROGRAM, ICON_FILE = sys.argv[1:]
+    unittest.main(argv=sys.argv[:1], verbosity=2)
