@@ -4,10 +4,14 @@
 # Sets up the new Wine prefix WINEPREFIX as the checks want it, inside the
 # environment of in_wine.sh. Usage: wine_prefix.sh
 set -euo pipefail
-# Quiet, but a prefix that cannot be set up says why.
+# Quiet, but a prefix that cannot be set up says why. Wine's loader waits
+# five minutes at most for a new prefix's set-up, which the emulated machine
+# outlasts when its host is busy: the command then fails while the set-up goes
+# on. Once the server has nothing left to run, the set-up has ended, and asked
+# again the prefix answers at once.
 if ! wineboot --init >"$WINEPREFIX.log" 2>&1; then
-  cat "$WINEPREFIX.log" >&2
-  exit 1
+  wineserver -w
+  wineboot --init >>"$WINEPREFIX.log" 2>&1 || { cat "$WINEPREFIX.log" >&2; exit 1; }
 fi
 # Windows without a window manager: otherwise each close waits two seconds.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
