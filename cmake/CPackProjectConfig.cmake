@@ -1,12 +1,5 @@
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-# Read by cpack itself. Every time in the package is that of the last commit,
-# so that two builds of one commit give the same bytes; a caller's
-# SOURCE_DATE_EPOCH wins.
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  find_program(GIT git REQUIRED)
-  execute_process(COMMAND ${GIT} log -1 --format=%ct
-    WORKING_DIRECTORY ${CPACK_QUORVEL_SOURCE_DIR}
-    OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  set(ENV{SOURCE_DATE_EPOCH} ${epoch})
-endif()
+# Read by cpack itself: the package's times are the last commit's.
+set(QUORVEL_SOURCE_DIR ${CPACK_QUORVEL_SOURCE_DIR})
+include(${CMAKE_CURRENT_LIST_DIR}/SourceDate.cmake)

@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-# The Windows program as users get it: a Windows Installer package for every
-# build, and from the 32-bit build a portable archive that needs no install.
+# The Windows program as users get it: for each processor a Windows Installer
+# package and a portable archive that needs no install.
 # cmake --build build-windows --target windows-packages
 find_program(WIXL wixl REQUIRED)
 # The packages carry the program without its debugging sections; the build's
@@ -9,13 +9,20 @@ find_program(WIXL wixl REQUIRED)
 # strip writes the time it runs unless the source's date is given.
 set(strip ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_STRIP} --strip-all)
 find_program(MSIBUILD msibuild REQUIRED)
+find_program(ZIP zip REQUIRED)
+# The files packed get the last commit's time and fixed modes.
+set(stamp ${CMAKE_COMMAND} -P ${PROJECT_SOURCE_DIR}/cmake/StampFiles.cmake ${PROJECT_SOURCE_DIR})
+set(stamp_scripts ${PROJECT_SOURCE_DIR}/cmake/StampFiles.cmake
+  ${PROJECT_SOURCE_DIR}/cmake/SourceDate.cmake)
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL i686)
   set(arch x86)
+  set(portable win32)
   set(program_files ProgramFilesFolder)  # Program Files (x86) on 64-bit Windows
   set(win64 no)
 else()
   set(arch x64)
+  set(portable win64)
   set(program_files ProgramFiles64Folder)
   set(win64 yes)
 endif()
@@ -32,6 +39,7 @@ file(WRITE ${stage}/codepage/_ForceCodepage.idt "\r\n\r\n936\t_ForceCodepage\r\n
 add_custom_command(OUTPUT ${msi}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:quorvel> quorvel.exe
   COMMAND ${strip} quorvel.exe
+  COMMAND ${stamp} quorvel.exe LICENSE.txt
   COMMAND ${WIXL} -a ${arch} -D ProgramFiles=${program_files} -D Win64=${win64}
     -o ${msi}.part quorvel.wxs
   COMMAND ${MSIBUILD} ${msi}.part -i codepage/_ForceCodepage.idt
@@ -40,29 +48,28 @@ add_custom_command(OUTPUT ${msi}
     "UPDATE `File` SET `FileName` = 'QUORVEL.EXE|${QUORVEL_PROGRAM_NAME}.exe' WHERE `File` = 'Program'"
   COMMAND ${CMAKE_COMMAND} -E rename ${msi}.part ${msi}
   WORKING_DIRECTORY ${stage}
-  DEPENDS quorvel ${stage}/quorvel.wxs ${stage}/quorvel.ico ${stage}/LICENSE.txt
+  DEPENDS quorvel ${stage}/quorvel.wxs ${stage}/quorvel.ico ${stage}/LICENSE.txt ${stamp_scripts}
   COMMENT "Making ${msi}"
   VERBATIM)
-set(packages ${msi})
+set(zip ${PROJECT_BINARY_DIR}/quorvel-${PROJECT_VERSION}-${portable}.zip)
+set(folder ${CMAKE_CURRENT_BINARY_DIR}/portable)
+configure_file(${PROJECT_SOURCE_DIR}/res/portable-readme.txt.in ${folder}/README.txt @ONLY
+  NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${folder}/LICENSE.txt COPYONLY)
+# zip adds to an archive that exists and takes options from the environment;
+# it reads file names in the locale, which a UTF-8 one keeps whole, and writes
+# local times.
+set(program ${QUORVEL_PROGRAM_NAME}.exe)
+add_custom_command(OUTPUT ${zip}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:quorvel> ${folder}
+  COMMAND ${strip} ${program}
+  COMMAND ${stamp} ${program} LICENSE.txt README.txt
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
+  COMMAND ${CMAKE_COMMAND} -E env --unset=ZIP --unset=ZIPOPT TZ=UTC LC_ALL=C.UTF-8
+    ${ZIP} -X -D -q ${zip} ${program} LICENSE.txt README.txt
+  WORKING_DIRECTORY ${folder}
+  DEPENDS quorvel ${folder}/README.txt ${folder}/LICENSE.txt ${stamp_scripts}
+  COMMENT "Making ${zip}"
+  VERBATIM)
 
-if(arch STREQUAL x86)
-  set(zip ${PROJECT_BINARY_DIR}/quorvel-${PROJECT_VERSION}-win32.zip)
-  set(folder ${CMAKE_CURRENT_BINARY_DIR}/portable)
-  configure_file(${PROJECT_SOURCE_DIR}/res/portable-readme.txt.in ${folder}/README.txt @ONLY
-    NEWLINE_STYLE CRLF)
-  configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${folder}/LICENSE.txt COPYONLY)
-  # The archive's tool reads file names in the locale: a UTF-8 one keeps the
-  # program's Chinese name whole whatever the caller's.
-  add_custom_command(OUTPUT ${zip}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:quorvel> ${folder}
-    COMMAND ${strip} ${folder}/${QUORVEL_PROGRAM_NAME}.exe
-    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${CMAKE_COMMAND} -E chdir ${folder}
-      ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip
-      ${QUORVEL_PROGRAM_NAME}.exe LICENSE.txt README.txt
-    DEPENDS quorvel ${folder}/README.txt ${folder}/LICENSE.txt
-    COMMENT "Making ${zip}"
-    VERBATIM)
-  list(APPEND packages ${zip})
-endif()
-
-add_custom_target(windows-packages DEPENDS ${packages})
+add_custom_target(windows-packages DEPENDS ${msi} ${zip})

@@ -17,8 +17,9 @@ program_packages=(
   qt6-base-private-dev
 )
 # What makes the Debian package: the date of the last commit and the
-# dependencies that dpkg-shlibdeps finds.
-package_packages=(git dpkg-dev file)
+# dependencies that dpkg-shlibdeps finds; and the Windows program's portable
+# archives.
+package_packages=(git dpkg-dev file zip)
 test_packages=(
   libgtest-dev nlohmann-json3-dev
   # the checks of the window under a real X server (tests/with_x.sh), the keys
