@@ -16,19 +16,21 @@ program_packages=(
   # the window's close request seen under an open notice, on X11 and Wayland
   qt6-base-private-dev
 )
-# What makes the Debian package: the date of the last commit and the
-# dependencies that dpkg-shlibdeps finds; and the Windows program's portable
-# archives.
-package_packages=(git dpkg-dev file zip)
+# What makes the release files: the date of the last commit and the
+# dependencies that dpkg-shlibdeps finds, for the Debian package; the Windows
+# programs cross-built, their installer packages and portable archives.
+package_packages=(
+  git dpkg-dev file
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wixl msitools zip
+)
 test_packages=(
   libgtest-dev nlohmann-json3-dev
   # the checks of the window under a real X server (tests/with_x.sh), the keys
   # and clicks sent to it, its screenshots, and the processes it leaves
   xvfb xdotool imagemagick procps
-  # the Windows program, cross-built and run under Wine (its 64-bit half only:
-  # this machine runs no 32-bit programs), and its installer packages
-  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 wine fonts-wine
-  wixl msitools
+  # the Windows program run under Wine (its 64-bit half only: this machine
+  # runs no 32-bit programs)
+  wine64 wine fonts-wine
   # the Windows program file's machine and subsystem, its version record and
   # icon group, read with pefile
   python3-pefile
