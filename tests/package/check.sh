@@ -85,9 +85,7 @@ look "$work/root/usr/bin/quorvel"
 # every preset does (which names each source by its path from the build's
 # folder), but takes nothing from the cache: that would compare the cache with
 # itself.
-mkdir "$work/copy"
-git -C "$source" ls-files -z --cached --others --exclude-standard |
-  tar -C "$source" --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -C "$work/copy" --touch -xf -
+"$(dirname "$0")/copy_sources.sh" "$source" "$work/copy"
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source" log -1 --format=%ct)}
 (
   cd "$work/copy"
