@@ -5,7 +5,8 @@
 # release/ to this version's release files and SHA256SUMS, which verifies. The
 # second run gives the Debian package and the portable archives again to the
 # byte; the Windows Installer packages differ only in what wixl makes anew for
-# every package: the product code, the package code and the time it was made.
+# every package: the product code, the package code and the time it was made
+# (win32/msi_content.sh).
 # The version is the build's, QUORVEL_VERSION in the environment.
 # Usage: release_check.sh SOURCE_DIR
 set -euo pipefail
@@ -36,22 +37,13 @@ listing=$(ls "$release")
 for file in "$release"/*.deb "$release"/*.zip; do
   cmp "$file" "$work/second/${file##*/}" || fail "two runs of ./package made two ${file##*/}"
 done
-# Each installer package's tables and streams, less the codes and times that
-# wixl makes anew.
+# The installer packages, less what wixl makes anew for each.
 for msi in "$release"/*.msi; do
   name=${msi##*/}
   for run in first second; do
-    dump=$work/dump/$run/$name
-    mkdir -p "$dump"
-    # A binary column goes into a folder named after its table, in the folder
-    # msidump runs in.
-    (cd "$dump" && msidump --directory . --tables --streams "$work/$run/$name" >/dev/null)
-    sed -i '/^ProductCode\t/d' "$dump/Property.idt"
-    sed -i '/^\(9\|12\|13\)\t/d' "$dump/_SummaryInformation.idt"
-    # The summary's properties again, as the file holds them.
-    rm "$dump/_Streams/"$'\x05'SummaryInformation
+    "$(dirname "$0")/../win32/msi_content.sh" "$work/$run/$name" "$work/$run-$name"
   done
-  diff -r "$work/dump/first/$name" "$work/dump/second/$name" ||
+  diff -r "$work/first-$name" "$work/second-$name" ||
     fail "two runs of ./package made $name with more than new codes and times"
 done
 echo "release/ holds $(echo $files) and SHA256SUMS, which verifies; a second ./package" \

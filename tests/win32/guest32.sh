@@ -37,16 +37,8 @@ inputs() {  # CHECK
   esac
 }
 # Each build makes the installer with product and package codes and times of
-# its own, which the check does not depend on: its key is the rest, its tables
-# and streams as msidump writes them, with the files of its cabinet instead of
-# the cabinet, which holds their times. msidump writes the icons' bytes into the
-# folder where it runs, whatever its --directory: it runs in the tables' one.
-tables=$share/msi-tables
-mkdir "$tables"
-(cd "$tables" && msidump --tables --streams --directory . "$share/$msi" >/dev/null)
-rm "$tables/_SummaryInformation.idt" "$tables"/_Streams/?SummaryInformation "$tables"/_Streams/*.cab
-sed -i '/^ProductCode\t/d' "$tables/Property.idt"
-msiextract --directory "$tables/cabinet" "$share/$msi" >/dev/null
+# its own, which the check does not depend on: its key is the rest.
+"$here/msi_content.sh" "$share/$msi" "$share/msi-tables"
 cache=${QUORVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}/guest32-results
 mkdir -p "$cache"
 declare -A keys
