@@ -93,13 +93,11 @@ def view(sway, pid):
     return None
 
 
-class Window:
-    """The program, started in a locale with its separators, its window found
-    on the accessibility bus and, under X, by its caption and process. Closed
-    as by its close box at the end, it must end with status 0: no leak, no
-    error of memcheck."""
+class Program:
+    """A program of the build, started in a locale and found on the
+    accessibility bus; stopped at the end if it still runs."""
 
-    def __init__(self, screen, locale=("zh_CN.UTF-8", ".", ",")):
+    def __init__(self, screen, path, locale=("zh_CN.UTF-8", ".", ",")):
         self.screen, self.separators, self.x = screen, locale[1:], None
         self.leftovers = tempfile.mkdtemp(dir=WORK.name)  # whatever the program might leave
         self.env = {name: value for name, value in os.environ.items()
@@ -112,26 +110,18 @@ class Window:
                     "--error-exitcode=99", f"--suppressions={MEMCHECK}", "--num-callers=40"]
         with open(self.leftovers + ".log", "w") as log:
             self.process = subprocess.Popen(
-                [*(memcheck if MEMCHECK else []), os.environ["QUORVEL_PROGRAM"]], env=self.env,
+                [*(memcheck if MEMCHECK else []), path], env=self.env,
                 stdout=log, stderr=log, start_new_session=True)
         LOGS[f"the program's output, process {self.process.pid}"] = (log.name, self.alive)
 
         def application():
-            assert self.alive(), f"the program ended with status {self.process.returncode}"
+            self.check_alive()
             return next((a for a in children(Atspi.get_desktop(0))
                          if a.get_process_id() == self.process.pid), None)
         try:
             self.application = wait_for("the program on the accessibility bus", application)
             # Every look goes to the program: a cached state would miss a click.
             self.application.set_cache_mask(Atspi.Cache.NONE)
-            self.frame = wait_for("the window", lambda: next(
-                (w for w in children(self.application) if w.get_name() == CAPTION), None))
-            controls = {c.get_name(): c for c in children(self.frame)}
-            self.entries = [controls[name] for name in ENTRIES]
-            self.result, self.button = controls["您应交纳的个人所得税为"], controls["计  算"]
-            if "DISPLAY" in screen.env:
-                self.x = display.Display()
-                self.x_window = wait_for("the X window", self._x_window)
         except BaseException:
             self.stop()
             raise
@@ -139,23 +129,14 @@ class Window:
     def __enter__(self):
         return self
 
-    def __exit__(self, kind, *_):
-        try:
-            if kind is None and self.alive():
-                self.close()
-                assert self.process.wait(DEADLINE) == 0, "the program ended badly after a close"
-        finally:
-            self.stop()
-
-    def _x_window(self):
-        name, pid = self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("_NET_WM_PID")
-        return next((w for w in self.x.screen().root.query_tree().children
-                     if (caption := w.get_full_property(name, 0)) and
-                     caption.value.decode() == CAPTION and
-                     w.get_full_property(pid, 0).value[0] == self.process.pid), None)
+    def __exit__(self, *_):
+        self.stop()
 
     def alive(self):
         return self.process.poll() is None
+
+    def check_alive(self):
+        assert self.alive(), f"the program ended with status {self.process.returncode}"
 
     def stop(self):
         if self.alive():
@@ -165,9 +146,10 @@ class Window:
             self.x.close()
             self.x = None
 
-    def set_entries(self, *texts):
-        for entry, text in zip(self.entries, texts):
-            assert entry.set_text_contents(text), f"{entry.get_name()} refused {text!r}"
+    def windows(self, title):
+        """Its windows on screen of that title."""
+        return [w for w in children(self.application)
+                if w.get_name() == title and w.get_state_set().contains(Atspi.StateType.SHOWING)]
 
     def notices(self):
         """The message boxes open now, as (accessible, title, prompt)."""
@@ -187,15 +169,59 @@ class Window:
         the program has read all input sent before; returns their prompts."""
         prompts = []
         while (self.settle() if self.x else None) or (found := self.notices()):
-            notice, title, prompt = found[0]
-            assert title == os.environ["QUORVEL_APP_TITLE"]
-            prompts.append(prompt)
-            buttons = [b for child in children(notice) for b in [child, *children(child)]
-                       if b.get_role() == Atspi.Role.PUSH_BUTTON]
-            assert len(buttons) == 1, f"the notice has {len(buttons)} buttons"
-            press(buttons[0])
+            prompts.append(self.answer_notice(*found[0]))
             wait_for("the notice to close", lambda: not self.notices())
         return prompts
+
+    @staticmethod
+    def answer_notice(notice, title, prompt):
+        """Presses the OK of a notice of the program; returns its prompt."""
+        assert title == os.environ["QUORVEL_APP_TITLE"]
+        buttons = [b for child in children(notice) for b in [child, *children(child)]
+                   if b.get_role() == Atspi.Role.PUSH_BUTTON]
+        assert len(buttons) == 1, f"the notice has {len(buttons)} buttons"
+        press(buttons[0])
+        return prompt
+
+
+class Window(Program):
+    """The program, started in a locale with its separators, its window found
+    on the accessibility bus and, under X, by its caption and process. Closed
+    as by its close box at the end, it must end with status 0: no leak, no
+    error of memcheck."""
+
+    def __init__(self, screen, locale=("zh_CN.UTF-8", ".", ",")):
+        super().__init__(screen, os.environ["QUORVEL_PROGRAM"], locale)
+        try:
+            self.frame = wait_for("the window", lambda: (self.windows(CAPTION) or [None])[0])
+            controls = {c.get_name(): c for c in children(self.frame)}
+            self.entries = [controls[name] for name in ENTRIES]
+            self.result, self.button = controls["您应交纳的个人所得税为"], controls["计  算"]
+            if "DISPLAY" in screen.env:
+                self.x = display.Display()
+                self.x_window = wait_for("the X window", self._x_window)
+        except BaseException:
+            self.stop()
+            raise
+
+    def __exit__(self, kind, *_):
+        try:
+            if kind is None and self.alive():
+                self.close()
+                assert self.process.wait(DEADLINE) == 0, "the program ended badly after a close"
+        finally:
+            self.stop()
+
+    def _x_window(self):
+        name, pid = self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("_NET_WM_PID")
+        return next((w for w in self.x.screen().root.query_tree().children
+                     if (caption := w.get_full_property(name, 0)) and
+                     caption.value.decode() == CAPTION and
+                     w.get_full_property(pid, 0).value[0] == self.process.pid), None)
+
+    def set_entries(self, *texts):
+        for entry, text in zip(self.entries, texts):
+            assert entry.set_text_contents(text), f"{entry.get_name()} refused {text!r}"
 
     def answer(self):
         """The driver's answer to the window's texts, with the window's
@@ -548,6 +574,21 @@ def test_end(request, end, screen):
         assert os.listdir(window.leftovers) == []
     with Window(request.getfixturevalue(screen)) as window:
         window.compute(*VALID)
+
+
+@pytest.mark.parametrize("screen", ["x11", "wayland"])
+def test_start_failure(request, screen):
+    """A start-up that fails once the window exists says why in an error box
+    of its own, as the Windows program does, and its OK ends the program with
+    status 1."""
+    with Program(request.getfixturevalue(screen),
+                 os.environ["QUORVEL_START_FAILURE_PROGRAM"]) as program:
+        [notice] = wait_for("the notice", program.notices)
+        assert notice[0].get_state_set().contains(Atspi.StateType.SHOWING)
+        assert not program.windows(CAPTION), "the window outlived its start-up"
+        assert program.answer_notice(*notice) == \
+            f"程序无法启动！\n{'-' * 23}\nError: {os.environ['QUORVEL_START_FAILURE']}"
+        assert program.process.wait(DEADLINE) == 1
 
 
 class ShowLogs:
