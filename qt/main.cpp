@@ -2,14 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 
-#include "qt/application.h"
 #include "qt/event_barrier.h"
-#include "qt/running_window.h"
+#include "qt/start_up.h"
 
 int main(int argc, char* argv[]) {
   qtui::EventBarrierApplication app(argc, argv);
-  qtui::setUpApplication(app);
-  qtui::RunningWindow window(qtui::systemNumberLocale());
-  window.form().show();
-  return QApplication::exec();
+  const auto window = qtui::startUp(app);
+  // A start-up that failed has said why.
+  return window ? QApplication::exec() : 1;
 }

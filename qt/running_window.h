@@ -3,15 +3,14 @@
 #pragma once
 
 #include "calc/number_locale.h"
-#include "qt/close_over_notice.h"
 #include "qt/frm_main.h"
 #include "qt/window_host.h"
 
 namespace qtui {
 
 // The program's start-up once the application is set up: frm_main made and
-// loaded, with the calculate button wired to the calculation and a close over
-// a notice ending the program. Showing it is left to the caller.
+// loaded, with the calculate button wired to the calculation. Showing it is
+// left to the caller.
 class RunningWindow {
  public:
   explicit RunningWindow(const calc::NumberLocale& locale);
@@ -21,7 +20,6 @@ class RunningWindow {
  private:
   frm_main form_;
   WindowHost host_{form_};
-  CloseOverNotice closeOverNotice_{form_};
 };
 
 }  // namespace qtui

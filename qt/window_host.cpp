@@ -3,12 +3,9 @@
 #include "qt/window_host.h"
 
 #include <QLineEdit>
-#include <QMessageBox>
 
-#include "calc/notice.h"
-#include "form/app_info.h"
 #include "qt/frm_main.h"
-#include "qt/to_qstring.h"
+#include "qt/message_box.h"
 
 namespace qtui {
 
@@ -21,12 +18,7 @@ void WindowHost::setText(calc::TextBox box, const std::string& text) {
 }
 
 void WindowHost::messageBox(const std::string& prompt, int /*style: always OK only*/) {
-  // Plain text, so a prompt can never be read as markup; each CR breaks a line.
-  QMessageBox box(QMessageBox::NoIcon, toQString(form::kAppTitle),
-                  QString::fromStdString(prompt).replace(QChar(calc::kCarriageReturn), '\n'),
-                  QMessageBox::Ok, &form_);
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  showMessageBox(&form_, QMessageBox::NoIcon, prompt);
 }
 
 }  // namespace qtui

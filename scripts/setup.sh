@@ -13,8 +13,6 @@ program_packages=(
   # before, in any checkout, costs little more than its links
   build-essential cmake ccache
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp qt6-wayland
-  # the window's close request seen under an open notice, on X11 and Wayland
-  qt6-base-private-dev
 )
 # What makes the release files: the date of the last commit and the
 # dependencies that dpkg-shlibdeps finds, for the Debian package; the Windows

@@ -6,10 +6,9 @@
 #include <objbase.h>
 
 #include <exception>
-#include <string>
 
 #include "calc/form_load.h"
-#include "calc/notice.h"
+#include "calc/start_failure.h"
 #include "form/app_info.h"
 #include "win32/accessible_names.h"
 #include "win32/frm_main.h"
@@ -38,9 +37,8 @@ class ComApartment {
 
 // A program that cannot make its window says so and ends, rather than wait
 // for events of a window that is not there.
-int refuseToStart(const std::string& why) {
-  const std::string english = "Error: " + why;
-  MessageBoxW(nullptr, win32ui::toWide(calc::prompt({"程序无法启动！", english})).c_str(),
+int refuseToStart(const std::exception_ptr& failure) {
+  MessageBoxW(nullptr, win32ui::toWide(calc::startFailurePrompt(failure)).c_str(),
               win32ui::toWide(form::kAppTitle).c_str(), MB_OK | MB_ICONERROR);
   return 1;
 }
@@ -61,9 +59,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     win32ui::wireEvents(form, host, win32ui::userNumberLocale());
     form.show(nShowCmd);
     return win32ui::runEvents(form);
-  } catch (const std::exception& error) {
-    return refuseToStart(error.what());
   } catch (...) {
-    return refuseToStart("unknown failure");
+    return refuseToStart(std::current_exception());
   }
 }
