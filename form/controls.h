@@ -124,9 +124,7 @@ inline constexpr std::array<std::string_view, 5> kFamilies{"SimSun", "宋体", "
 // The sizes of the window's icon, in pixels.
 inline constexpr std::array<int, 4> kIconSizes{48, 32, 24, 16};
 
-// The window's caption, not the program's version: its "0.3" stays when the
-// version changes. The checks outside C++ read it from this line.
-inline constexpr std::string_view kCaption = "Quorvel version 0.3";
+// The size of the window's client area.
 inline constexpr int kClientWidth = 8310;  // twips
 inline constexpr int kClientHeight = 2985;
 
