@@ -110,14 +110,14 @@ inline constexpr int kGb2312Charset = 134;
 struct FaceSetting {
   double pointSize;
   bool bold;
-  std::string_view family = "宋体";  // as Windows names it in a Chinese system
-  int charset = kGb2312Charset;
 };
 
 // In the order of Face.
 inline constexpr std::array<FaceSetting, 3> kFaces{{{9, false}, {10.5, true}, {9, true}}};
 
-// 宋体, or where the platform lacks it the closest Song face with GB2312 coverage.
+// The Song face in the order of preference: 宋体, by its English and its Chinese
+// name, or where the platform lacks it the closest Song face with GB2312
+// coverage. Each front end takes the first that the platform has.
 inline constexpr std::array<std::string_view, 5> kFamilies{"SimSun", "宋体", "AR PL SungtiL GB",
                                                            "AR PL UMing CN", "Noto Serif CJK SC"};
 

@@ -9,6 +9,7 @@
 #include "form/controls.h"
 #include "form/twips.h"
 #include "win32/control_id.h"
+#include "win32/face.h"
 #include "win32/wide.h"
 
 namespace win32ui {
@@ -137,9 +138,9 @@ void frm_main::layOut(UINT dpi) {
     // A point is 20 twips.
     const int height = -toPixels(static_cast<int>(setting.pointSize * 20));
     fonts.at(face).reset(CreateFontW(height, 0, 0, 0, setting.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                                     FALSE, FALSE, static_cast<DWORD>(setting.charset),
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_DONTCARE, toWide(setting.family).c_str()));
+                                     FALSE, FALSE, form::kGb2312Charset, OUT_DEFAULT_PRECIS,
+                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH | FF_DONTCARE, songFamily().c_str()));
     if (!fonts.at(face)) fail("CreateFontW");
   }
   setIcons(dpi);
