@@ -47,8 +47,10 @@ WindowKind windowKindOf(const Control& control) {
       if (control.readOnly) style |= ES_READONLY;
       return {L"EDIT", style, WS_EX_CLIENTEDGE};
     }
-    case Kind::CommandButton:
-      return {L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
+    case Kind::CommandButton: {
+      const DWORD style = control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+      return {L"BUTTON", WS_TABSTOP | style, 0};
+    }
     case Kind::ComboBox:
       return {L"COMBOBOX", WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0};
     case Kind::Label:
@@ -265,8 +267,8 @@ LRESULT frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case DM_GETDEFID:
-      // Enter, through the dialog manager, presses Command1.
-      return MAKELRESULT(controlId(form::control("Command1")), DC_HASDEFID);
+      // Enter, through the dialog manager, presses the default button.
+      return MAKELRESULT(controlId(form::kDefaultButton), DC_HASDEFID);
     case WM_COMMAND:
       if (LOWORD(wParam) == controlId(form::control("Command1")) && HIWORD(wParam) == BN_CLICKED &&
           onClick_) {

@@ -93,6 +93,7 @@ void FrmMainTest::controls() {
     QCOMPARE(label->focusPolicy(), Qt::NoFocus);
   } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
     QCOMPARE(button->text(), caption);
+    QVERIFY(button->isDefault());  // the window's one button
   } else if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
     QCOMPARE(combo->currentText(), caption);
     QVERIFY(combo->isEditable());
