@@ -218,15 +218,22 @@ void frm_main::paintLines() const {
   EndPaint(hwnd(), &paint);
 }
 
-HBRUSH frm_main::colour(HWND control, HDC dc) const {
+HBRUSH frm_main::colour(UINT message, HWND control, HDC dc) const {
   const auto* at = std::ranges::find(controls_, control);
   if (at == controls_.end()) return nullptr;
   const auto i = static_cast<std::size_t>(at - controls_.begin());
   const Control& c = form::kControls.at(i);
   if (!c.background && !c.foreground) return nullptr;
+  // What the control does not set is the platform's: its brush, text and
+  // background colours for that kind of control, set on the DC all three.
+  HBRUSH brush = backgrounds_.at(i).get();
+  if (!c.background) {
+    brush = reinterpret_cast<HBRUSH>(DefWindowProcW(hwnd(), message, reinterpret_cast<WPARAM>(dc),
+                                                    reinterpret_cast<LPARAM>(control)));
+  }
   if (c.foreground) SetTextColor(dc, colorOf(*c.foreground));
   if (c.background) SetBkColor(dc, colorOf(*c.background));
-  return backgrounds_.at(i) ? backgrounds_.at(i).get() : GetSysColorBrush(COLOR_WINDOW);
+  return brush;
 }
 
 LRESULT CALLBACK frm_main::windowProc(HWND hwnd, UINT message, WPARAM wParam,
@@ -262,7 +269,8 @@ LRESULT frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     // A read-only edit box asks for its colours as static text does.
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-      if (HBRUSH brush = colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+      if (HBRUSH brush =
+              colour(message, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
         return reinterpret_cast<LRESULT>(brush);
       }
       break;
