@@ -50,8 +50,7 @@ int main(int argc, char* argv[]) {
   for (const form::Control& control : form::kControls) {
     QWidget* widget = plainWidget(control, &window);
     if (control.face != form::Face::Window) widget->setFont(qtui::fontOf(control.face));
-    const int width = control.width == form::kSizedToCaption ? 1800 : control.width;
-    widget->setGeometry(pixels(control.left), pixels(control.top), pixels(width),
+    widget->setGeometry(pixels(control.left), pixels(control.top), pixels(form::widthOf(control)),
                         pixels(control.height));
   }
   window.show();

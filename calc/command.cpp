@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "calc/command.h"
 
-#include <array>
 #include <cstdint>
 
 #include "calc/notice.h"
@@ -14,23 +13,6 @@
 
 namespace calc {
 namespace {
-
-enum NoticeId : std::size_t {
-  NotANumber,
-  PayIsZero,
-  InsuranceThanPay,
-  ExemptionTooSmall,
-  NoTaxDue
-};
-
-// In the order of the checks; the last is the zero-tax notice.
-constexpr std::array<Notice, 5> kNotices{{
-    {"您输入的不是数字！", "Error: Check your input is not a number"},
-    {"您没有收入计算什么个税？请输入收入。", "Error: Pay is zero"},
-    {"你的保险费用这么多啊！您被您的公司骗了！？", "Error: Insurance Than Pay"},
-    {"免征额太小了，你输入错误吧?早就调到3500了?", "Error: Taxation Point Less 1999"},
-    {"不用缴纳个税，我穷人一个啊！", ""},
-}};
 
 // The exemption stood at 2000 yuan before it rose to 3500: less is a mistyped entry.
 constexpr double kLeastExemption = 1999;

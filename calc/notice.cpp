@@ -3,10 +3,15 @@
 #include "calc/notice.h"
 
 namespace calc {
+namespace {
+
+constexpr std::string_view kDashRule = "-----------------------";
+
+}  // namespace
 
 std::string prompt(const Notice& notice) {
   std::string text(notice.chinese);
-  if (!notice.english.empty()) {
+  if (notice.isError()) {
     text += kCarriageReturn;
     text += kDashRule;
     text += kCarriageReturn;

@@ -11,10 +11,11 @@ namespace calc {
 struct Notice {
   std::string_view chinese;
   std::string_view english;
+
+  constexpr bool isError() const { return !english.empty(); }
 };
 
 inline constexpr char kCarriageReturn = '\r';
-inline constexpr std::string_view kDashRule = "-----------------------";
 
 // The prompt of a notice: the Chinese line alone, or the Chinese line, CR, the
 // dash rule, CR and the English line.

@@ -33,9 +33,10 @@ struct Control {
   int left = 0, top = 0, width = 0, height = 0;  // twips from the client area's corner
   int tabIndex = 0;
   Face face = Face::Window;
-  int maxLength = 0;      // characters a user can type; 0 for no limit of its own
-  bool centred = false;   // the setting that Text3 and Text4 share
-  bool readOnly = false;  // Text4 gets its text from the calculation alone
+  int maxLength = 0;       // characters a user can type; 0 for no limit of its own
+  bool centred = false;    // the setting that Text3 and Text4 share
+  bool readOnly = false;   // Text4 gets its text from the calculation alone
+  bool isDefault = false;  // the button that Enter anywhere in the window presses
   std::optional<Rgb> background = {}, foreground = {};  // else the platform's
   std::string_view labelledBy{};  // the caption that names an entry to a screen reader
 };
@@ -51,7 +52,8 @@ inline constexpr std::array<Control, 20> kControls{{
      .height = 375, .tabIndex = 5, .face = Face::Bold105, .centred = true, .readOnly = true,
      .background = Rgb{255, 224, 192}, .foreground = Rgb{0, 128, 0}, .labelledBy = "Label4"},
     {.name = "Command1", .kind = Kind::CommandButton, .caption = "计  算", .left = 6240,
-     .top = 240, .width = 1695, .height = 615, .tabIndex = 4, .face = Face::Bold105},
+     .top = 240, .width = 1695, .height = 615, .tabIndex = 4, .face = Face::Bold105,
+     .isDefault = true},
     {.name = "Text3", .kind = Kind::TextBox, .left = 1680, .top = 1560, .width = 1575,
      .height = 270, .tabIndex = 3, .maxLength = 4, .centred = true, .labelledBy = "Label2"},
     {.name = "Text2", .kind = Kind::TextBox, .left = 1680, .top = 1080, .width = 1575,
@@ -110,23 +112,21 @@ inline constexpr int kGb2312Charset = 134;
 struct FaceSetting {
   double pointSize;
   bool bold;
-  std::string_view family = "宋体";  // as Windows names it in a Chinese system
-  int charset = kGb2312Charset;
 };
 
 // In the order of Face.
 inline constexpr std::array<FaceSetting, 3> kFaces{{{9, false}, {10.5, true}, {9, true}}};
 
-// 宋体, or where the platform lacks it the closest Song face with GB2312 coverage.
+// The Song face in the order of preference: 宋体, by its English and its Chinese
+// name, or where the platform lacks it the closest Song face with GB2312
+// coverage. Each front end takes the first that the platform has.
 inline constexpr std::array<std::string_view, 5> kFamilies{"SimSun", "宋体", "AR PL SungtiL GB",
                                                            "AR PL UMing CN", "Noto Serif CJK SC"};
 
 // The sizes of the window's icon, in pixels.
 inline constexpr std::array<int, 4> kIconSizes{48, 32, 24, 16};
 
-// The window's caption, not the program's version: its "0.3" stays when the
-// version changes. The checks outside C++ read it from this line.
-inline constexpr std::string_view kCaption = "Quorvel version 0.3";
+// The size of the window's client area.
 inline constexpr int kClientWidth = 8310;  // twips
 inline constexpr int kClientHeight = 2985;
 
@@ -153,6 +153,10 @@ inline constexpr auto kTabOrder = [] {
   return order;
 }();
 
+// The default button: the one that Enter anywhere in the window presses.
+inline constexpr const Control& kDefaultButton =
+    *std::ranges::find_if(kControls, &Control::isDefault);
+
 // Text1..Text4, in the order of the calculation's text boxes.
 inline constexpr std::array<const Control*, 4> kTextBoxes{&control("Text1"), &control("Text2"),
                                                           &control("Text3"), &control("Text4")};
@@ -177,6 +181,10 @@ static_assert(std::ranges::all_of(kControls,
                                     return c.labelledBy.empty() || isLabel(c.labelledBy);
                                   }),
               "an entry is named by something other than a label");
+
+static_assert(std::ranges::count_if(kControls, &Control::isDefault) == 1 &&
+                  kDefaultButton.kind == Kind::CommandButton,
+              "the window has not one default button");
 
 consteval bool tabIndexesAreUnique() {
   for (const Control& a : kControls) {

@@ -6,10 +6,12 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 #include <map>
 
@@ -113,6 +115,14 @@ frm_main::frm_main(QWidget* parent)
     textBoxes_.at(i) = qobject_cast<QLineEdit*>(widgets[form::kTextBoxes.at(i)]);
   }
   command1_ = qobject_cast<QPushButton*>(widgets[&form::control("Command1")]);
+
+  // Enter anywhere in the window presses the default button, as in a dialog.
+  auto* defaultButton = qobject_cast<QPushButton*>(widgets[&form::kDefaultButton]);
+  defaultButton->setDefault(true);
+  for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+    connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, defaultButton,
+            &QPushButton::click);
+  }
 }
 
 QLineEdit* frm_main::textBox(calc::TextBox box) const {

@@ -32,7 +32,8 @@ constexpr std::string_view kUsage =
     "  --group G    the locale's group separator (default \",\"; \"\" for none)\n"
     "  --help       show this text\n"
     "\n"
-    "Exits 1 when a line was not a JSON object of strings, else 0.\n";
+    "Exits 2 when the command line is refused, 1 when a line was not a JSON\n"
+    "object of strings, else 0.\n";
 
 [[noreturn]] void refuse(std::string_view why) {
   std::cerr << "quorvel-calc: " << why << "\n\n" << kUsage;

@@ -9,6 +9,7 @@
 #include "form/controls.h"
 #include "form/twips.h"
 #include "win32/control_id.h"
+#include "win32/face.h"
 #include "win32/wide.h"
 
 namespace win32ui {
@@ -46,8 +47,10 @@ WindowKind windowKindOf(const Control& control) {
       if (control.readOnly) style |= ES_READONLY;
       return {L"EDIT", style, WS_EX_CLIENTEDGE};
     }
-    case Kind::CommandButton:
-      return {L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
+    case Kind::CommandButton: {
+      const DWORD style = control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+      return {L"BUTTON", WS_TABSTOP | style, 0};
+    }
     case Kind::ComboBox:
       return {L"COMBOBOX", WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0};
     case Kind::Label:
@@ -137,9 +140,9 @@ void frm_main::layOut(UINT dpi) {
     // A point is 20 twips.
     const int height = -toPixels(static_cast<int>(setting.pointSize * 20));
     fonts.at(face).reset(CreateFontW(height, 0, 0, 0, setting.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                                     FALSE, FALSE, static_cast<DWORD>(setting.charset),
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_DONTCARE, toWide(setting.family).c_str()));
+                                     FALSE, FALSE, form::kGb2312Charset, OUT_DEFAULT_PRECIS,
+                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH | FF_DONTCARE, songFamily().c_str()));
     if (!fonts.at(face)) fail("CreateFontW");
   }
   setIcons(dpi);
@@ -215,15 +218,22 @@ void frm_main::paintLines() const {
   EndPaint(hwnd(), &paint);
 }
 
-HBRUSH frm_main::colour(HWND control, HDC dc) const {
+HBRUSH frm_main::colour(UINT message, HWND control, HDC dc) const {
   const auto* at = std::ranges::find(controls_, control);
   if (at == controls_.end()) return nullptr;
   const auto i = static_cast<std::size_t>(at - controls_.begin());
   const Control& c = form::kControls.at(i);
   if (!c.background && !c.foreground) return nullptr;
+  // What the control does not set is the platform's: its brush, text and
+  // background colours for that kind of control, set on the DC all three.
+  HBRUSH brush = backgrounds_.at(i).get();
+  if (!c.background) {
+    brush = reinterpret_cast<HBRUSH>(DefWindowProcW(hwnd(), message, reinterpret_cast<WPARAM>(dc),
+                                                    reinterpret_cast<LPARAM>(control)));
+  }
   if (c.foreground) SetTextColor(dc, colorOf(*c.foreground));
   if (c.background) SetBkColor(dc, colorOf(*c.background));
-  return backgrounds_.at(i) ? backgrounds_.at(i).get() : GetSysColorBrush(COLOR_WINDOW);
+  return brush;
 }
 
 LRESULT CALLBACK frm_main::windowProc(HWND hwnd, UINT message, WPARAM wParam,
@@ -259,13 +269,14 @@ LRESULT frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     // A read-only edit box asks for its colours as static text does.
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-      if (HBRUSH brush = colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+      if (HBRUSH brush =
+              colour(message, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
         return reinterpret_cast<LRESULT>(brush);
       }
       break;
     case DM_GETDEFID:
-      // Enter, through the dialog manager, presses Command1.
-      return MAKELRESULT(controlId(form::control("Command1")), DC_HASDEFID);
+      // Enter, through the dialog manager, presses the default button.
+      return MAKELRESULT(controlId(form::kDefaultButton), DC_HASDEFID);
     case WM_COMMAND:
       if (LOWORD(wParam) == controlId(form::control("Command1")) && HIWORD(wParam) == BN_CLICKED &&
           onClick_) {

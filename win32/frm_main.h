@@ -58,8 +58,9 @@ class frm_main {
   // The size of the window's frame around the client area at the DPI.
   SIZE frameSize(UINT dpi) const;
   void paintLines() const;
-  // The colours of a control that has its own, or nothing for the platform's.
-  HBRUSH colour(HWND control, HDC dc) const;
+  // The colours of a control that has its own, or nothing for the platform's;
+  // message is the WM_CTLCOLOR message that asks.
+  HBRUSH colour(UINT message, HWND control, HDC dc) const;
   int toPixels(int twips) const;
   void setIcons(UINT dpi);
 

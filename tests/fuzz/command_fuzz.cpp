@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Veskaro
 // SPDX-License-Identifier: MIT
-// Any three entries: at most one notice or runtime error; after an error
-// Text4 keeps what it held; otherwise it holds a number text or nothing.
+// Any three entries: at most one notice or runtime error, and a notice is one
+// of the command's own; after an error Text4 keeps what it held; otherwise it
+// holds a number text or nothing.
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "calc/command.h"
 #include "calc/notice.h"
 #include "calc/number_text.h"
 #include "calc/recorded_run.h"
@@ -27,9 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const calc::RecordedRun run = calc::recordRun(texts, locale);
   if (run.notices.size() + (run.error ? 1 : 0) > 1) std::abort();
 
-  const bool errorNotice =
-      !run.notices.empty() && run.notices[0].prompt.find(calc::kDashRule) != std::string::npos;
-  if (run.error || errorNotice) {
+  // The notice shown, if any, is one of the command's own.
+  const auto* notice = std::ranges::find_if(calc::kNotices, [&run](const calc::Notice& own) {
+    return !run.notices.empty() && calc::prompt(own) == run.notices[0].prompt;
+  });
+  if (!run.notices.empty() && notice == calc::kNotices.end()) std::abort();
+  if (run.error || (notice != calc::kNotices.end() && notice->isError())) {
     if (run.text4 != texts[3]) std::abort();
   } else if (!run.text4.empty()) {
     const auto tax = calc::fullTextConversion(run.text4, locale);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "form/controls.h"
@@ -82,10 +83,9 @@ void FrmMainTest::controls() {
   QCOMPARE(widget->geometry(), geometry);
   QCOMPARE(widget->font().pointSizeF(), pointSize);
   QCOMPARE(widget->font().bold(), bold);
-  QVERIFY2(
-      QStringList({"SimSun", "宋体", "AR PL SungtiL GB", "AR PL UMing CN", "Noto Serif CJK SC"})
-          .contains(QFontInfo(widget->font()).family()),
-      qPrintable(QFontInfo(widget->font()).family()));
+  const QString family = QFontInfo(widget->font()).family();
+  QVERIFY2(std::ranges::find(form::kFamilies, family, qtui::toQString) != form::kFamilies.end(),
+           qPrintable(family));
   QCOMPARE(QFontInfo(widget->font()).family(), QFontInfo(form_->font()).family());  // one face
 
   if (const auto* label = qobject_cast<const QLabel*>(widget)) {
@@ -93,6 +93,7 @@ void FrmMainTest::controls() {
     QCOMPARE(label->focusPolicy(), Qt::NoFocus);
   } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
     QCOMPARE(button->text(), caption);
+    QVERIFY(button->isDefault());  // the window's one button
   } else if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
     QCOMPARE(combo->currentText(), caption);
     QVERIFY(combo->isEditable());
