@@ -52,24 +52,36 @@ class frm_main {
                                      LPARAM lParam) noexcept;
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
+  // The fonts, icons and places of the controls at one DPI.
+  struct Layout {
+    UINT dpi;
+    std::array<GdiObject<HFONT>, form::kFaces.size()> fonts;
+    std::array<Icon, 2> icons;  // the big and the small one
+    std::array<RECT, form::kControls.size()> places;
+  };
+
   void createControls();
-  // Gives the controls their places and fonts, and the window its icons, for the DPI.
-  void layOut(UINT dpi);
+  // Gives the controls their places and fonts, and the window its icons, for
+  // the DPI: whole, or not at all when a font or icon cannot be made.
+  void layOut(UINT dpi) { apply(layoutAt(dpi)); }
+  // Throws a CreationError when a font, icon or the window's device context
+  // cannot be had; changes nothing.
+  Layout layoutAt(UINT dpi) const;
+  void apply(Layout layout) noexcept;
   // The size of the window's frame around the client area at the DPI.
   SIZE frameSize(UINT dpi) const;
   void paintLines() const;
   // The colours of a control that has its own, or nothing for the platform's.
   HBRUSH colour(HWND control, HDC dc) const;
   int toPixels(int twips) const;
-  void setIcons(UINT dpi);
 
   HINSTANCE instance_;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   std::array<HWND, form::kControls.size()> controls_{};
   std::array<GdiObject<HFONT>, form::kFaces.size()> fonts_;
   std::array<GdiObject<HBRUSH>, form::kControls.size()> backgrounds_;  // for a colour of its own
-  std::array<Icon, 2> icons_;  // the big and the small one, for the DPI
-  HWND focus_ = nullptr;       // where the focus returns when the window is activated again
+  std::array<Icon, 2> icons_;
+  HWND focus_ = nullptr;  // where the focus returns when the window is activated again
   std::function<void()> onClick_;
   // Last, so that the window goes before the fonts, brushes and icons it shows.
   std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> window_;
