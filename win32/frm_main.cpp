@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cwchar>
+#include <exception>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "form/controls.h"
@@ -70,6 +73,20 @@ void registerClass(HINSTANCE instance, WNDPROC windowProc) {
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = kClassName;
   if (RegisterClassExW(&windowClass) == 0) fail("RegisterClassExW");
+}
+
+// Leaves a trace for a debugger of an exception that a message's handler let
+// go: the system's own frames would hide it otherwise.
+void traceEscape(UINT message, std::string_view what) noexcept {
+  try {
+    std::array<wchar_t, 16> number{};
+    swprintf(number.data(), number.size(), L"0x%04X", message);
+    OutputDebugStringW((L"Quorvel: " + toWide(what) + L" left the handler of window message " +
+                        number.data() + L", which took its default path\n")
+                           .c_str());
+  } catch (...) {
+    OutputDebugStringW(L"Quorvel: an exception left the handler of a window message\n");
+  }
 }
 
 }  // namespace
@@ -255,11 +272,15 @@ LRESULT CALLBACK frm_main::windowProc(HWND hwnd, UINT message, WPARAM wParam,
   }
   try {
     return self->handle(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    traceEscape(message, error.what());
   } catch (...) {
-    // No exception may unwind through the system's frames, which it cannot
-    // cross; the message counts as served and the window goes on.
-    return 0;
+    traceEscape(message, "an exception of no standard type");
   }
+  // No exception may unwind through the system's frames, which it cannot
+  // cross: the message takes the path it takes without a handler of the
+  // program's, and the window goes on.
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,7 +4,8 @@
 # Starts the Windows program under Wine (inside in_wine.sh, under with_x.sh),
 # looks at its pixels, drives it with the probe and checks that closing it
 # ends it with status 0, a notice open or not. With --out-of-memory, the window
-# whose clicks run out of memory reports each and goes on.
+# whose clicks run out of memory reports each, leaves a trace of what its
+# window procedure stopped and goes on.
 # Usage: window_check.sh PROGRAM PROBE SCREENSHOT
 #        window_check.sh --out-of-memory PROGRAM PROBE
 set -euo pipefail
@@ -20,20 +21,28 @@ ended() {  # PID WHAT
 # Wine's launcher warns of its missing 32-bit half on every start.
 run_probe() { within wine "$probe" "$@" 2> >(grep -v wine32 >&2); }
 
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
 if [ "$1" = --out-of-memory ]; then
   probe=$3
-  within wine "$2" 2>/dev/null &
+  # What the program writes for a debugger: Wine's release 8 logs it as a
+  # warning of its channel seh, others on the channel debugstr.
+  WINEDEBUG=warn+seh,+debugstr within wine "$2" 2>"$work/debug.log" &
   app=$!
   run_probe out-of-memory || fail "the probe found faults"
   ended "$app" "the program"
+  traces=$(sed -n 's/.*OutputDebugString[AW] L\?"\(Quorvel: [^"]*\)\\n".*/\1/p' "$work/debug.log")
+  [ "$(grep -c 'std::bad_alloc left the handler of window message 0x0111' <<<"$traces")" -eq 2 ] ||
+    fail "no trace of each click's exception in the window procedure; the program wrote: $traces"
+  echo "the window procedure's traces:"
+  echo "$traces"
   echo "out of memory twice a click: a notice each time, and the window went on"
   exit 0
 fi
 program=$1
 probe=$2
 screenshot=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 within wine "$program" 2>/dev/null &
 app=$!
