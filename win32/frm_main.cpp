@@ -91,7 +91,13 @@ void traceEscape(UINT message, std::string_view what) noexcept {
 
 }  // namespace
 
-void WindowDestroyer::operator()(HWND window) const { DestroyWindow(window); }
+void WindowDestroyer::operator()(HWND window) const {
+  // Unbound first, its WM_DESTROY posts no quit: a program that fails to start
+  // destroys its window so, and the message box that says why would otherwise
+  // end at once on that quit, unseen.
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
+}
 
 frm_main::frm_main(HINSTANCE instance) : instance_(instance) {
   registerClass(instance, &windowProc);

@@ -22,6 +22,8 @@ class CreationError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Destroys a window of the program's own: the object that it was bound to at
+// its creation no longer serves its last messages.
 struct WindowDestroyer {
   void operator()(HWND window) const;
 };

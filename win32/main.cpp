@@ -36,8 +36,9 @@ class ComApartment {
   HRESULT result_;
 };
 
-// A program that cannot make its window says so and ends, rather than wait
-// for events of a window that is not there.
+// A program that cannot start says why and ends, rather than wait for events
+// of a window that is not there. Its window, if it was made, is gone by now
+// without a quit posted, which would end this message box unseen.
 int refuseToStart(const std::string& why) {
   const std::string english = "Error: " + why;
   MessageBoxW(nullptr, win32ui::toWide(calc::prompt({"程序无法启动！", english})).c_str(),
