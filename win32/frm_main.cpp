@@ -268,10 +268,11 @@ LRESULT CALLBACK frm_main::windowProc(HWND hwnd, UINT message, WPARAM wParam,
     self->window_.reset(hwnd);
   }
   auto* self = reinterpret_cast<frm_main*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  // The few messages before WM_NCCREATE.
+  // The few messages before WM_NCCREATE, and the last ones of a window that
+  // its owner destroys.
   if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    // Destroyed by Windows or by the owner: either way, once.
+    // Destroyed by Windows, as a close does: the owner lets it go, once.
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     static_cast<void>(self->window_.release());
     return DefWindowProcW(hwnd, message, wParam, lParam);
