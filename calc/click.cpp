@@ -8,7 +8,7 @@
 
 namespace calc {
 
-std::optional<RuntimeError::Kind> click(Host& host, const NumberLocale& locale) {
+std::optional<RuntimeError::Kind> click(Host& host, const NumberLocale& locale) noexcept {
   // The error is reported once the exception is gone: a failed allocation has
   // left its memory free again by then for the notice.
   std::optional<RuntimeError::Kind> error;
@@ -21,7 +21,14 @@ std::optional<RuntimeError::Kind> click(Host& host, const NumberLocale& locale) 
   } catch (...) {
     error = RuntimeError::Kind::Unexpected;
   }
-  if (error) host.messageBox(RuntimeError(*error).prompt(), kOkOnly);
+  if (!error) return error;
+  try {
+    host.messageBox(RuntimeError(*error).prompt(), kOkOnly);
+  } catch (...) {
+    // A notice that cannot be made (its text or its box out of memory) is
+    // lost, and the click still ends here: nothing leaves into the window's
+    // event loop.
+  }
   return error;
 }
 

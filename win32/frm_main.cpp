@@ -3,7 +3,11 @@
 #include "win32/frm_main.h"
 
 #include <algorithm>
+#include <array>
+#include <cwchar>
+#include <exception>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "form/controls.h"
@@ -23,6 +27,9 @@ constexpr wchar_t kClassName[] = L"Quorvel.frm_main";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
 constexpr int kIconResource = 1;
+// The window's two icons: which each is, and the metric of its size.
+constexpr std::array<std::pair<WPARAM, int>, 2> kIconSizes{
+    {{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}};
 
 [[noreturn]] void fail(const char* step) {
   throw CreationError(std::string(step) + " failed with error " + std::to_string(GetLastError()));
@@ -71,9 +78,29 @@ void registerClass(HINSTANCE instance, WNDPROC windowProc) {
   if (RegisterClassExW(&windowClass) == 0) fail("RegisterClassExW");
 }
 
+// Leaves a trace for a debugger of an exception that a message's handler let
+// go: the system's own frames would hide it otherwise.
+void traceEscape(UINT message, std::string_view what) noexcept {
+  try {
+    std::array<wchar_t, 16> number{};
+    swprintf(number.data(), number.size(), L"0x%04X", message);
+    OutputDebugStringW((L"Quorvel: " + toWide(what) + L" left the handler of window message " +
+                        number.data() + L", which took its default path\n")
+                           .c_str());
+  } catch (...) {
+    OutputDebugStringW(L"Quorvel: an exception left the handler of a window message\n");
+  }
+}
+
 }  // namespace
 
-void WindowDestroyer::operator()(HWND window) const { DestroyWindow(window); }
+void WindowDestroyer::operator()(HWND window) const {
+  // Unbound first, its WM_DESTROY posts no quit: a program that fails to start
+  // destroys its window so, and the message box that says why would otherwise
+  // end at once on that quit, unseen.
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
+}
 
 frm_main::frm_main(HINSTANCE instance) : instance_(instance) {
   registerClass(instance, &windowProc);
@@ -132,42 +159,65 @@ void frm_main::createControls() {
   }
 }
 
-void frm_main::layOut(UINT dpi) {
-  dpi_ = dpi;
-  std::array<GdiObject<HFONT>, form::kFaces.size()> fonts;
-  for (std::size_t face = 0; face < fonts.size(); ++face) {
+frm_main::Layout frm_main::layoutAt(UINT dpi) const {
+  const auto pixels = [dpi](int twips) { return form::twipsToPixels(twips, dpi); };
+  Layout layout{dpi, {}, {}, {}};
+  for (std::size_t face = 0; face < layout.fonts.size(); ++face) {
     const form::FaceSetting& setting = form::kFaces.at(face);
     // A point is 20 twips.
-    const int height = -toPixels(static_cast<int>(setting.pointSize * 20));
-    fonts.at(face).reset(CreateFontW(height, 0, 0, 0, setting.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                                     FALSE, FALSE, form::kGb2312Charset, OUT_DEFAULT_PRECIS,
-                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_DONTCARE, songFamily().c_str()));
-    if (!fonts.at(face)) fail("CreateFontW");
+    const int height = -pixels(static_cast<int>(setting.pointSize * 20));
+    layout.fonts.at(face).reset(
+        CreateFontW(height, 0, 0, 0, setting.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                    form::kGb2312Charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                    DEFAULT_PITCH | FF_DONTCARE, songFamily().c_str()));
+    if (!layout.fonts.at(face)) fail("CreateFontW");
   }
-  setIcons(dpi);
+  for (std::size_t i = 0; i < layout.icons.size(); ++i) {
+    const int size = GetSystemMetricsForDpi(kIconSizes.at(i).second, dpi);
+    layout.icons.at(i).reset(static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size, size, 0)));
+    if (!layout.icons.at(i)) fail("LoadImageW of the icon");
+  }
 
-  HDC dc = GetDC(hwnd());
-  const HGDIOBJ dcFont = GetCurrentObject(dc, OBJ_FONT);
+  const WindowDc dc(GetDC(hwnd()), DcReleaser{hwnd()});
+  if (!dc) fail("GetDC");
   for (std::size_t i = 0; i < form::kControls.size(); ++i) {
     const Control& control = form::kControls.at(i);
-    HFONT font = fonts.at(static_cast<std::size_t>(control.face)).get();
-    SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    int width = toPixels(control.width);
+    int width = pixels(control.width);
     if (control.width == form::kSizedToCaption) {
+      // Converted before the font is selected, which goes back before anything can throw.
       const std::wstring caption = toWide(control.caption);
+      const HGDIOBJ dcFont =
+          SelectObject(dc.get(), layout.fonts.at(static_cast<std::size_t>(control.face)).get());
       SIZE extent{};
-      SelectObject(dc, font);
-      GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+      GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
+      SelectObject(dc.get(), dcFont);
       width = extent.cx;
     }
-    SetWindowPos(controls_.at(i), nullptr, toPixels(control.left), toPixels(control.top), width,
-                 toPixels(control.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = pixels(control.left);
+    const int top = pixels(control.top);
+    layout.places.at(i) = {left, top, left + width, top + pixels(control.height)};
   }
-  SelectObject(dc, dcFont);
-  ReleaseDC(hwnd(), dc);
-  // The fonts of an earlier DPI go once the controls have the new ones.
-  fonts_ = std::move(fonts);
+  return layout;
+}
+
+void frm_main::apply(Layout layout) noexcept {
+  for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+    const Control& control = form::kControls.at(i);
+    HFONT font = layout.fonts.at(static_cast<std::size_t>(control.face)).get();
+    SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const RECT& place = layout.places.at(i);
+    SetWindowPos(controls_.at(i), nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (std::size_t i = 0; i < layout.icons.size(); ++i) {
+    SendMessageW(hwnd(), WM_SETICON, kIconSizes.at(i).first,
+                 reinterpret_cast<LPARAM>(layout.icons.at(i).get()));
+  }
+  dpi_ = layout.dpi;
+  // The fonts and icons of an earlier DPI go once the window shows the new ones.
+  fonts_ = std::move(layout.fonts);
+  icons_ = std::move(layout.icons);
 }
 
 SIZE frm_main::frameSize(UINT dpi) const {
@@ -181,22 +231,6 @@ int frm_main::toPixels(int twips) const { return form::twipsToPixels(twips, dpi_
 
 HWND frm_main::windowOf(const Control& control) const {
   return controls_.at(static_cast<std::size_t>(&control - form::kControls.data()));
-}
-
-void frm_main::setIcons(UINT dpi) {
-  std::array<Icon, 2> icons;
-  constexpr std::array<std::pair<WPARAM, int>, 2> kSizes{
-      {{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}};
-  for (std::size_t i = 0; i < icons.size(); ++i) {
-    const auto [which, metric] = kSizes.at(i);
-    const int size = GetSystemMetricsForDpi(metric, dpi);
-    icons.at(i).reset(static_cast<HICON>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size, size, 0)));
-    if (!icons.at(i)) fail("LoadImageW of the icon");
-    SendMessageW(hwnd(), WM_SETICON, which, reinterpret_cast<LPARAM>(icons.at(i).get()));
-  }
-  // The icons of an earlier DPI go once the window shows the new ones.
-  icons_ = std::move(icons);
 }
 
 void frm_main::paintLines() const {
@@ -244,21 +278,26 @@ LRESULT CALLBACK frm_main::windowProc(HWND hwnd, UINT message, WPARAM wParam,
     self->window_.reset(hwnd);
   }
   auto* self = reinterpret_cast<frm_main*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  // The few messages before WM_NCCREATE.
+  // The few messages before WM_NCCREATE, and the last ones of a window that
+  // its owner destroys.
   if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    // Destroyed by Windows or by the owner: either way, once.
+    // Destroyed by Windows, as a close does: the owner lets it go, once.
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     static_cast<void>(self->window_.release());
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   try {
     return self->handle(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    traceEscape(message, error.what());
   } catch (...) {
-    // No exception may unwind through the system's frames, which it cannot
-    // cross; the message counts as served and the window goes on.
-    return 0;
+    traceEscape(message, "an exception of no standard type");
   }
+  // No exception may unwind through the system's frames, which it cannot
+  // cross: the message takes the path it takes without a handler of the
+  // program's, and the window goes on.
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -22,6 +22,8 @@ class CreationError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Destroys a window of the program's own: the object that it was bound to at
+// its creation no longer serves its last messages.
 struct WindowDestroyer {
   void operator()(HWND window) const;
 };
@@ -52,9 +54,22 @@ class frm_main {
                                      LPARAM lParam) noexcept;
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
+  // The fonts, icons and places of the controls at one DPI.
+  struct Layout {
+    UINT dpi;
+    std::array<GdiObject<HFONT>, form::kFaces.size()> fonts;
+    std::array<Icon, 2> icons;  // the big and the small one
+    std::array<RECT, form::kControls.size()> places;
+  };
+
   void createControls();
-  // Gives the controls their places and fonts, and the window its icons, for the DPI.
-  void layOut(UINT dpi);
+  // Gives the controls their places and fonts, and the window its icons, for
+  // the DPI: whole, or not at all when a font or icon cannot be made.
+  void layOut(UINT dpi) { apply(layoutAt(dpi)); }
+  // Throws a CreationError when a font, icon or the window's device context
+  // cannot be had; changes nothing.
+  Layout layoutAt(UINT dpi) const;
+  void apply(Layout layout) noexcept;
   // The size of the window's frame around the client area at the DPI.
   SIZE frameSize(UINT dpi) const;
   void paintLines() const;
@@ -62,15 +77,14 @@ class frm_main {
   // message is the WM_CTLCOLOR message that asks.
   HBRUSH colour(UINT message, HWND control, HDC dc) const;
   int toPixels(int twips) const;
-  void setIcons(UINT dpi);
 
   HINSTANCE instance_;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   std::array<HWND, form::kControls.size()> controls_{};
   std::array<GdiObject<HFONT>, form::kFaces.size()> fonts_;
   std::array<GdiObject<HBRUSH>, form::kControls.size()> backgrounds_;  // for a colour of its own
-  std::array<Icon, 2> icons_;  // the big and the small one, for the DPI
-  HWND focus_ = nullptr;       // where the focus returns when the window is activated again
+  std::array<Icon, 2> icons_;
+  HWND focus_ = nullptr;  // where the focus returns when the window is activated again
   std::function<void()> onClick_;
   // Last, so that the window goes before the fonts, brushes and icons it shows.
   std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> window_;

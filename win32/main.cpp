@@ -35,8 +35,9 @@ class ComApartment {
   HRESULT result_;
 };
 
-// A program that cannot make its window says so and ends, rather than wait
-// for events of a window that is not there.
+// A program that cannot start says why and ends, rather than wait for events
+// of a window that is not there. Its window, if it was made, is gone by now
+// without a quit posted, which would end this message box unseen.
 int refuseToStart(const std::exception_ptr& failure) {
   MessageBoxW(nullptr, win32ui::toWide(calc::startFailurePrompt(failure)).c_str(),
               win32ui::toWide(form::kAppTitle).c_str(), MB_OK | MB_ICONERROR);

@@ -19,7 +19,8 @@ driver_check=$here/../driver/driver_check.py
 guest=$("$here/guest_image.sh" --find)
 rm -rf "$share"
 mkdir -p "$share/bin" "$share/tests/win32" "$share/driver" "$share/msi" "$share/results/driver"
-cp "$tree/bin/$program" "$tree/bin/"{quorvel-calc,window_probe,out_of_memory_window}.exe "$share/bin/"
+cp "$tree/bin/$program" \
+  "$tree/bin/"{quorvel-calc,window_probe,out_of_memory_window,start_failure_window}.exe "$share/bin/"
 # The installer with the program and the licence as packed into it.
 cp "$tree/$msi" "$share/"
 cp "$tree/msi/"{quorvel.exe,LICENSE.txt} "$share/msi/"
@@ -33,6 +34,7 @@ inputs() {  # CHECK
     drivers) files=(bin/quorvel-calc.exe driver) ;;
     window) files=("bin/$program" bin/window_probe.exe) ;;
     window.outOfMemory) files=(bin/out_of_memory_window.exe bin/window_probe.exe) ;;
+    window.startFailure) files=(bin/start_failure_window.exe bin/window_probe.exe) ;;
     msi) files=(msi-tables msi) ;;
   esac
 }
@@ -43,7 +45,7 @@ cache=${QUORVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}/guest32-results
 mkdir -p "$cache"
 declare -A keys
 checks=()
-for check in drivers window window.outOfMemory msi; do
+for check in drivers window window.outOfMemory window.startFailure msi; do
   inputs "$check"
   keys[$check]=$(cd "$share" && find tests "${files[@]}" -type f -print0 | sort -z |
     xargs -0 sha256sum | cat - <(echo "$guest") "$here/guest_boot.sh" | sha256sum | cut -c1-16)
@@ -100,6 +102,7 @@ for check in "${checks[@]}"; do
   case $check in
     drivers) cp -r "$share/results/driver" "$kept.part/" ;;
     window) cp "$share/results/screenshot-windows.png" "$kept.part/" ;;
+    window.startFailure) cp "$share/results/screenshot-start-failure.png" "$kept.part/" ;;
   esac
   mv "$kept.part" "$kept"
 done

@@ -9,7 +9,7 @@
 # each batch in results/driver for guest32.sh to compare.
 # Usage: guest_checks.sh PROGRAM MSI CHECK... (the names of the program and the
 #        installer in the shared folder; the checks among drivers, window,
-#        window.outOfMemory and msi)
+#        window.outOfMemory, window.startFailure and msi)
 #        guest_checks.sh drivers (inside in_wine.sh: every batch in one Wine session)
 set -uo pipefail
 share=$(cd "$(dirname "$0")/../.." && pwd)
@@ -51,6 +51,11 @@ for name in "${@:3}"; do
     window.outOfMemory)
       check window.outOfMemory 420 "${in_x[@]}" "$tests/win32/window_check.sh" --out-of-memory \
         "$share/bin/out_of_memory_window.exe" "$share/bin/window_probe.exe"
+      ;;
+    window.startFailure)
+      check window.startFailure 420 "${in_x[@]}" "$tests/win32/window_check.sh" --start-failure \
+        "$share/bin/start_failure_window.exe" "$share/bin/window_probe.exe" \
+        "$results/screenshot-start-failure.png"
       ;;
     msi) check msi 900 "${in_x[@]}" "$tests/win32/msi_check.sh" "$share/$2" x86 ;;
   esac

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 // The Windows window as the program makes it, but every click runs out of
 // memory twice: once in the calculation, whose click reports it, and once
-// more in the window's own handler, which only the window procedure stops.
+// more in the window's own handler, which only the window procedure stops,
+// leaving a trace for a debugger.
 #include <windows.h>
 
 #include <new>

@@ -3,37 +3,78 @@
 # SPDX-License-Identifier: MIT
 # Starts the Windows program under Wine (inside in_wine.sh, under with_x.sh),
 # looks at its pixels, drives it with the probe and checks that closing it
-# ends it with status 0, a notice open or not. With --out-of-memory, the window
-# whose clicks run out of memory reports each and goes on.
+# ends it with status 0, and that while a notice is open a user's click on its
+# close box changes nothing. With --out-of-memory, the window whose clicks run
+# out of memory reports each, leaves a trace of what its window procedure
+# stopped and goes on. With --start-failure, a program whose start-up fails
+# once its window exists shows why, and OK ends it with status 1.
 # Usage: window_check.sh PROGRAM PROBE SCREENSHOT
 #        window_check.sh --out-of-memory PROGRAM PROBE
+#        window_check.sh --start-failure PROGRAM PROBE SCREENSHOT
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # Each program is given five minutes, ample under emulation on a busy host.
 within() { timeout -k 10 300 "$@"; }
-ended() {  # PID WHAT
+ended() {  # PID STATUS WHAT
   local status=0
   wait "$1" || status=$?
-  [ "$status" -ne 124 ] || fail "$2 was still running after five minutes"
-  [ "$status" -eq 0 ] || fail "$2 ended with status $status"
+  [ "$status" -ne 124 ] || fail "$3 was still running after five minutes"
+  [ "$status" -eq "$2" ] || fail "$3 ended with status $status"
+}
+state() {  # PID
+  if kill -0 "$1" 2>/dev/null; then
+    echo "is running"
+  else
+    local status=0
+    wait "$1" || status=$?
+    echo "ended with status $status"
+  fi
 }
 # Wine's launcher warns of its missing 32-bit half on every start.
 run_probe() { within wine "$probe" "$@" 2> >(grep -v wine32 >&2); }
+# A user's click, with the X server's own pointer.
+click() { xdotool mousemove --sync "$1" "$2" click 1; }
+# The part of the screen that a window of the program covers.
+shoot() {  # LEFT TOP WIDTH HEIGHT FILE
+  import -window root "$work/root.png"
+  convert "$work/root.png" -crop "${3}x$4+$1+$2" +repage "$5"
+}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
-if [ "$1" = --out-of-memory ]; then
-  probe=$3
-  within wine "$2" 2>/dev/null &
-  app=$!
-  run_probe out-of-memory || fail "the probe found faults"
-  ended "$app" "the program"
-  echo "out of memory twice a click: a notice each time, and the window went on"
-  exit 0
-fi
+case $1 in
+  --out-of-memory)
+    probe=$3
+    # What the program writes for a debugger: Wine's release 8 logs it as a
+    # warning of its channel seh, others on the channel debugstr.
+    WINEDEBUG=warn+seh,+debugstr within wine "$2" 2>"$work/debug.log" &
+    app=$!
+    run_probe out-of-memory || fail "the probe found faults"
+    ended "$app" 0 "the program"
+    traces=$(sed -n 's/.*OutputDebugString[AW] L\?"\(Quorvel: [^"]*\)\\n".*/\1/p' "$work/debug.log")
+    [ "$(grep -c 'std::bad_alloc left the handler of window message 0x0111' <<<"$traces")" -eq 2 ] ||
+      fail "no trace of each click's exception in the window procedure; the program wrote: $traces"
+    echo "the window procedure's traces:"
+    echo "$traces"
+    echo "out of memory twice a click: a notice each time, and the window went on"
+    exit 0
+    ;;
+  --start-failure)
+    probe=$3
+    within wine "$2" 2>/dev/null &
+    app=$!
+    read -r left top width height ok_x ok_y < <(run_probe start-failure) ||
+      fail "the probe found faults; the program $(state "$app")"
+    shoot "$left" "$top" "$width" "$height" "$4"
+    click "$ok_x" "$ok_y"
+    ended "$app" 1 "the program that could not start, on OK,"
+    echo "the start-up failure shown until OK, then status 1; screenshot in $4"
+    exit 0
+    ;;
+esac
 program=$1
 probe=$2
 screenshot=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 within wine "$program" 2>/dev/null &
 app=$!
@@ -45,8 +86,7 @@ read -r left top frame_left frame_top frame_width frame_height < <(run_probe wai
 client=$work/client.png
 deadline=$((SECONDS + 120))
 until
-  import -window root "$work/root.png"
-  convert "$work/root.png" -crop "554x199+$left+$top" +repage "$client"
+  shoot "$left" "$top" 554 199 "$client"
   pixels=$("$(dirname "$0")/../client_pixels.sh" "$client" 2>&1)
 do
   [ "$SECONDS" -lt "$deadline" ] || fail "the first paint: $pixels"
@@ -54,10 +94,18 @@ done
 convert "$work/root.png" -crop "${frame_width}x$frame_height+$frame_left+$frame_top" +repage \
   "$screenshot"
 run_probe check || fail "the probe found faults"
-ended "$app" "the program"
+ended "$app" 0 "the program"
 
+# The close box as a user clicks it while a notice is open, and then OK: the
+# program serves its input in order, so once OK has closed the notice the
+# click before it has been served, and changed nothing if the window is there.
 within wine "$program" 2>/dev/null &
 app=$!
-run_probe close-during-notice || fail "no notice to close under"
-ended "$app" "closed under a notice, the program"
-echo "window, keys, notices and exit checked; screenshot in $screenshot"
+read -r close_x close_y ok_x ok_y < <(run_probe notice-open) || fail "the probe found faults"
+click "$close_x" "$close_y"
+click "$ok_x" "$ok_y"
+run_probe notice-closed || fail "the probe found faults after a click on the close box and OK"
+click "$close_x" "$close_y"
+ended "$app" 0 "closed by its close box after a notice, the program"
+echo "window, keys, notices and exit checked; under a notice the window was disabled and a" \
+  "click on its close box changed nothing; screenshot in $screenshot"

@@ -5,9 +5,13 @@
 //   window_probe wait   waits for the window to be painted whole; prints its
 //                       client area's corner and its frame's rectangle on the screen
 //   window_probe check  checks the window, its keys and its notices, then closes it
-//   window_probe close-during-notice  closes the window while a notice is open
+//   window_probe notice-open  opens a notice, sees the window disabled under it;
+//                       prints where the window's close box and the notice's OK are
+//   window_probe notice-closed  sees the notice closed and the window enabled again
 //   window_probe out-of-memory  clicks a window whose clicks run out of memory
 //                       and sees a notice each time and the window go on
+//   window_probe start-failure  sees the message box of a program that could not
+//                       start, and no window; prints its rectangle and where its OK is
 #include <windows.h>
 
 #include <algorithm>
@@ -83,13 +87,44 @@ HWND focusOf(HWND window) {
 // The message box that the program has open, if any.
 HWND messageBox() { return FindWindowW(L"#32770", toWide(form::kAppTitle).c_str()); }
 
+constexpr int kPromptId = 0xFFFF;  // the static text of every message box
+
+// The point in the middle of a window, where a user clicks it.
+POINT centreOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// The middle of the window's close box, as the window itself tells it apart:
+// found along the middle of its caption, from the right.
+POINT closeBoxOf(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  POINT client{0, 0};
+  ClientToScreen(window, &client);
+  const int y = (frame.top + client.y) / 2;
+  const auto isCloseBox = [&](int x) {
+    DWORD_PTR hit = 0;
+    SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, kServedMs, &hit);
+    return hit == HTCLOSE;
+  };
+  int right = frame.right - 1;
+  while (right > frame.left && !isCloseBox(right)) --right;
+  int left = right;
+  while (left > frame.left && isCloseBox(left - 1)) --left;
+  expect(left < right, "the window has a close box in its caption");
+  const POINT middle{(left + right) / 2, y};
+  expect(WindowFromPoint(middle) == window, "the close box is in sight, in front of any other");
+  return middle;
+}
+
 // The prompt of the open message box, after which its OK button is pressed.
 std::string answerMessageBox(HWND window) {
   HWND box = nullptr;
   if (!waitFor([&] { return (box = messageBox()) != nullptr; })) return "(no message box)";
   expect(GetWindow(box, GW_OWNER) == window, "the message box is owned by the window");
   expect(textOf(box) == form::kAppTitle, "the message box's title: " + textOf(box));
-  constexpr int kPromptId = 0xFFFF;  // the static text of every message box
   std::string prompt = textOf(GetDlgItem(box, kPromptId));
   expect(GetDlgItem(box, IDCANCEL) == nullptr, "the message box has OK alone");
   PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
@@ -268,8 +303,35 @@ void checkCalculations(HWND window) {
 
 }  // namespace
 
+// The message box of a program that could not start: its own, with no window.
+int startFailure() {
+  HWND box = nullptr;
+  if (!waitFor([&] { return (box = messageBox()) != nullptr && IsWindowVisible(box) != FALSE; })) {
+    std::fprintf(stderr, "FAIL: no message box titled %s\n", form::kAppTitle.data());
+    return 1;
+  }
+  const std::string prompt = textOf(GetDlgItem(box, kPromptId));
+  std::string lines = prompt;
+  std::ranges::replace(lines, '\r', '\n');
+  std::fprintf(stderr, "the message box says:\n%s\n", lines.c_str());
+  expect(prompt.starts_with("程序无法启动！\r-----------------------\rError: "),
+         "the message box says that the program cannot start, and why");
+  expect(GetWindow(box, GW_OWNER) == nullptr && mainWindow() == nullptr,
+         "the message box stands alone: the window is gone");
+  // Where to click only once all is as it should be: the caller reads no
+  // status of the probe's, only what it prints.
+  if (failures != 0) return 1;
+  RECT rect{};
+  GetWindowRect(box, &rect);
+  const POINT ok = centreOf(GetDlgItem(box, IDOK));
+  std::printf("%ld %ld %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top, ok.x, ok.y);
+  return failures == 0 ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
   const std::string_view command = argc == 2 ? argv[1] : "";
+  if (command == "start-failure") return startFailure();
   HWND window = nullptr;
   if (!waitFor(
           [&] { return (window = mainWindow()) != nullptr && IsWindowVisible(window) != FALSE; })) {
@@ -296,11 +358,24 @@ int main(int argc, char** argv) {
                 frame.right - frame.left, frame.bottom - frame.top);
     return 0;
   }
-  if (command == "close-during-notice") {
+  if (command == "notice-open") {
     PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
-    expect(waitFor([] { return messageBox() != nullptr; }),
-           "a click with the start texts gives a notice");
-    PostMessageW(window, WM_CLOSE, 0, 0);
+    HWND box = nullptr;
+    if (!waitFor(
+            [&] { return (box = messageBox()) != nullptr && IsWindowVisible(box) != FALSE; })) {
+      std::fprintf(stderr, "FAIL: a click with the start texts gives no notice\n");
+      return 1;
+    }
+    expect(IsWindowEnabled(window) == FALSE, "the window is disabled while its notice is open");
+    const POINT close = closeBoxOf(window);
+    if (failures != 0) return 1;
+    const POINT ok = centreOf(GetDlgItem(box, IDOK));
+    std::printf("%ld %ld %ld %ld\n", close.x, close.y, ok.x, ok.y);
+    return failures == 0 ? 0 : 1;
+  }
+  if (command == "notice-closed") {
+    expect(waitFor([] { return messageBox() == nullptr; }), "the notice closes on OK");
+    expect(IsWindowEnabled(window) != FALSE, "the window is enabled again after its notice");
     return failures == 0 ? 0 : 1;
   }
   if (command == "out-of-memory") {
@@ -318,7 +393,9 @@ int main(int argc, char** argv) {
     return failures == 0 ? 0 : 1;
   }
   if (command != "check") {
-    std::fprintf(stderr, "usage: window_probe wait|check|close-during-notice|out-of-memory\n");
+    std::fprintf(
+        stderr,
+        "usage: window_probe wait|check|notice-open|notice-closed|out-of-memory|start-failure\n");
     return 2;
   }
   checkFrame(window);
