@@ -150,14 +150,32 @@ void pressKey(HWND window, WPARAM key) {
   PostMessageW(focus, WM_KEYUP, key, 0);
 }
 
-// Presses Tab until the focus is in the control.
+// The control with the focus: the combo box for its edit field, and for the
+// combo box itself while the focus passes through it into that field.
+HWND focusedControl(HWND window) {
+  HWND focus = focusOf(window);
+  return focus != nullptr && GetParent(focus) != window ? GetParent(focus) : focus;
+}
+
+// Presses Tab until the focus is in the control, each time waiting for the
+// focus to arrive in the next control of the tab order: a press while the
+// focus is on its way there would move it once too often.
 void tabTo(HWND window, HWND control) {
-  for (std::size_t i = 0; i < form::kTabOrder.size() && focusOf(window) != control; ++i) {
-    const HWND from = focusOf(window);
+  for (std::size_t i = 0; i < form::kTabOrder.size() && focusedControl(window) != control; ++i) {
+    HWND from = nullptr;
+    waitFor([&] { return (from = focusedControl(window)) != nullptr; });
+    const auto* const at = std::ranges::find(form::kTabOrder, from, [&](const form::Control* c) {
+      return GetDlgItem(window, win32ui::controlId(*c));
+    });
+    const std::size_t next =
+        at == form::kTabOrder.end()
+            ? 0
+            : (static_cast<std::size_t>(at - form::kTabOrder.begin()) + 1) % form::kTabOrder.size();
+    HWND expected = GetDlgItem(window, win32ui::controlId(*form::kTabOrder.at(next)));
     pressKey(window, VK_TAB);
-    waitFor([&] { return focusOf(window) != from; });
+    waitFor([&] { return focusedControl(window) == expected; });
   }
-  expect(focusOf(window) == control, "Tab reaches the entry");
+  expect(focusedControl(window) == control, "Tab reaches the entry");
 }
 
 void type(HWND control, std::string_view text) {
@@ -223,11 +241,7 @@ void checkTabOrder(HWND window) {
     const form::Control& next = *form::kTabOrder.at(i % form::kTabOrder.size());
     HWND expected = GetDlgItem(window, win32ui::controlId(next));
     pressKey(window, VK_TAB);
-    // The combo box takes the focus in its edit field.
-    expect(waitFor([&] {
-             HWND focus = focusOf(window);
-             return focus == expected || GetParent(focus) == expected;
-           }),
+    expect(waitFor([&] { return focusedControl(window) == expected; }),
            "Tab moves to " + std::string(next.name));
   }
 }
