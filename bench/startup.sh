@@ -1,38 +1,23 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-# Times Quorvel's start-up against the bare window under one Xvfb: the median
-# time from exec to the window mapped, the resident memory a second later and
-# the instructions to the first map under callgrind, then the click latency.
+# Times Quorvel's start-up against the bare window under the X server of
+# DISPLAY (tests/with_x.sh): the median time from exec to the window mapped,
+# the resident memory a second later and the instructions to the first map
+# under callgrind, then the click latency.
 # Usage: startup.sh MAP_WAIT BARE_WINDOW PROGRAM CLICK_BENCH
 # RUNS (default 21) sets the timed runs of each, after two to warm up.
 set -euo pipefail
-map_wait=$1 bare=$2 program=$3 click_bench=$4
+map_wait=$1 bare=("$2") program=("$3") click_bench=$4
 runs=${RUNS:-21}
+source "$(dirname "$0")/by_turns.sh"
 
 work=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR=$work
 unset QT_QPA_PLATFORM
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-until [ -s "$work/display" ]; do sleep 0.05; done
-export DISPLAY=:$(cat "$work/display")
+by_turns "$runs"
 
-# One run: "milliseconds KiB" appended to the program's file.
-run() { "$map_wait" "$2" 2>>"$work/stderr" >>"$work/$1"; }
-
-for _ in 1 2; do run warm "$bare"; run warm "$program"; done
-for ((i = 0; i < runs; i++)); do
-  # Each goes first in turn, so neither always follows the other's exit.
-  if ((i % 2 == 0)); then
-    run bare "$bare"; run program "$program"
-  else
-    run program "$program"; run bare "$bare"
-  fi
-done
-
-median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 # Counts the guest's instructions up to its request to map the window.
 instructions() {
   "$map_wait" valgrind --tool=callgrind --dump-before=xcb_map_window \
@@ -41,13 +26,13 @@ instructions() {
 }
 
 for name in bare program; do
-  read -r "${name}_ms" < <(cut -d' ' -f1 "$work/$name" | median)
-  read -r "${name}_kib" < <(cut -d' ' -f2 "$work/$name" | median)
+  read -r "${name}_ms" < <(median "$name" 1)
+  read -r "${name}_kib" < <(median "$name" 2)
 done
-bare_ir=$(instructions bare "$bare")
-program_ir=$(instructions program "$program")
+bare_ir=$(instructions bare "${bare[0]}")
+program_ir=$(instructions program "${program[0]}")
 
-echo "Start-up, median of $runs runs each under one Xvfb:"
+echo "Start-up, median of $runs runs each under one X server:"
 awk -v bm="$bare_ms" -v pm="$program_ms" -v bk="$bare_kib" -v pk="$program_kib" \
   -v bi="$bare_ir" -v pi="$program_ir" 'BEGIN {
   printf "%-12s %14s %12s %22s\n", "", "exec to map", "resident", "instructions to map"
