@@ -8,6 +8,7 @@
 #include <array>
 
 #include "form/controls.h"
+#include "win32/gdi_owner.h"
 #include "win32/wide.h"
 
 namespace win32ui {
@@ -34,11 +35,9 @@ const std::wstring& songFamily() {
   static const std::wstring family = [] {
     std::array<std::wstring, form::kFamilies.size()> names;
     std::ranges::transform(form::kFamilies, names.begin(), toWide);
-    // Nothing between GetDC and ReleaseDC throws.
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(GetDC(nullptr), DcReleaser{nullptr});
     const auto* first = std::ranges::find_if(
-        names, [screen](const std::wstring& name) { return installed(screen, name); });
-    ReleaseDC(nullptr, screen);
+        names, [&screen](const std::wstring& name) { return installed(screen.get(), name); });
     return first == names.end() ? names.front() : *first;
   }();
   return family;
