@@ -45,13 +45,15 @@ trap 'rm -rf "$work"' EXIT
 case $1 in
   --out-of-memory)
     probe=$3
-    # What the program writes for a debugger: Wine's release 8 logs it as a
-    # warning of its channel seh, others on the channel debugstr.
+    # Wine logs what the program writes for a debugger as warnings of its
+    # channel seh. The wide call hands its string on to OutputDebugStringA,
+    # which every release logs once (release 10 logs the wide call too), so a
+    # trace is counted by that line.
     WINEDEBUG=warn+seh,+debugstr within wine "$2" 2>"$work/debug.log" &
     app=$!
     run_probe out-of-memory || fail "the probe found faults"
     ended "$app" 0 "the program"
-    traces=$(sed -n 's/.*OutputDebugString[AW] L\?"\(Quorvel: [^"]*\)\\n".*/\1/p' "$work/debug.log")
+    traces=$(sed -n 's/.*OutputDebugStringA "\(Quorvel: [^"]*\)\\n".*/\1/p' "$work/debug.log")
     [ "$(grep -c 'std::bad_alloc left the handler of window message 0x0111' <<<"$traces")" -eq 2 ] ||
       fail "no trace of each click's exception in the window procedure; the program wrote: $traces"
     echo "the window procedure's traces:"
