@@ -20,16 +20,15 @@ mkfifo "$work/display"
 export X_SERVER_LOG=$work/x-server.log
 # The server writes its display's number once it takes connections; a server
 # that dies first closes the pipe unwritten. The limit only ends a hang: in
-# the emulated machine on a busy host a start can take a minute.
+# the emulated machine on a busy host a start can take over a minute.
+limit=300
 Xvfb -displayfd 3 -screen 0 800x400x24 -dpi 96 -noreset -nolisten tcp 3>"$work/display" \
   2>"$X_SERVER_LOG" &
 server=$!
-if ! read -r -t 300 display <"$work/display"; then
-  if kill -0 "$server" 2>/dev/null; then
-    echo "FAIL: the X server took no connections within 300 s: $(cat "$X_SERVER_LOG")" >&2
-  else
-    echo "FAIL: the X server ended before it took connections: $(cat "$X_SERVER_LOG")" >&2
-  fi
+if ! read -r -t "$limit" display <"$work/display"; then
+  reason="ended before it took connections"
+  if kill -0 "$server" 2>/dev/null; then reason="took no connections within $limit s"; fi
+  echo "FAIL: the X server $reason: $(cat "$X_SERVER_LOG")" >&2
   exit 1
 fi
 export DISPLAY=":$display"
