@@ -70,11 +70,19 @@ TEST(NumberTextLocale, UsesTheDecimalSeparator) {
   EXPECT_EQ(calc::numberText(6000, kDecimalComma), "6000");
 }
 
-// The value rounded to 15 significant digits, by the C library's own rounding.
-double roundedTo15(double value) {
+// The text that the C library's printf gives the value in the format.
+std::string printed(const char* format, double value) {
   char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.14e", value);
-  return std::strtod(buffer, nullptr);
+  std::snprintf(buffer, sizeof buffer, format, value);
+  return buffer;
+}
+
+// A double of any bit pattern, the infinities and NaNs left out.
+double anyDouble(std::mt19937_64& bits) {
+  for (;;) {
+    const auto value = std::bit_cast<double>(bits());
+    if (std::isfinite(value)) return value;
+  }
 }
 
 class NumberTextRoundTrip : public testing::TestWithParam<calc::NumberLocale> {};
@@ -82,11 +90,11 @@ class NumberTextRoundTrip : public testing::TestWithParam<calc::NumberLocale> {}
 TEST_P(NumberTextRoundTrip, ReadsBackRoundedToFifteenDigits) {
   std::mt19937_64 bits(20110901);
   for (int i = 0; i < 20000; ++i) {
-    const auto value = std::bit_cast<double>(bits());
-    if (!std::isfinite(value)) continue;
+    const double value = anyDouble(bits);
     const std::string text = calc::numberText(value, GetParam());
-    const auto back = calc::fullTextConversion(text, GetParam());
-    ASSERT_EQ(back, roundedTo15(value)) << text;
+    // The value rounded to 15 significant digits, by the C library's own rounding.
+    const double rounded = std::strtod(printed("%.14e", value).c_str(), nullptr);
+    ASSERT_EQ(calc::fullTextConversion(text, GetParam()), rounded) << text;
   }
 }
 
@@ -96,22 +104,12 @@ INSTANTIATE_TEST_SUITE_P(Locales, NumberTextRoundTrip,
 
 // The C library's default text of a number, with the locale's separator.
 std::string cLibraryText(double value, const calc::NumberLocale& locale) {
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.15G", value);
-  std::string text = buffer;
+  std::string text = printed("%.15G", value);
   if (text == "-0") return "0";
   if (const auto point = text.find('.'); point != std::string::npos) {
     text.replace(point, 1, locale.decimal);
   }
   return text;
-}
-
-// A double of any bit pattern, the infinities and NaNs left out.
-double anyDouble(std::mt19937_64& bits) {
-  for (;;) {
-    const auto value = std::bit_cast<double>(bits());
-    if (std::isfinite(value)) return value;
-  }
 }
 
 // An amount in whole fen of 1 to 17 digits, of either sign, or the tax of a

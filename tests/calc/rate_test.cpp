@@ -45,8 +45,8 @@ TEST(Rate1Overflow, RaisesTheFloatingPointError) {
        {4e307, 1e308, std::numeric_limits<double>::infinity(),
         -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
     try {
-      calc::Rate1(taxable);
-      ADD_FAILURE() << "no error for " << taxable;
+      const double tax = calc::Rate1(taxable);
+      ADD_FAILURE() << "no error for " << taxable << " but a tax of " << tax;
     } catch (const calc::RuntimeError& e) {
       EXPECT_EQ(e.kind(), calc::RuntimeError::Kind::FloatingPoint);
     }

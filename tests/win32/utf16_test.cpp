@@ -19,8 +19,6 @@ struct Row {
 // Rows are named in the test's log by their names, not their bytes.
 void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
-const std::string kReplacement = "\uFFFD";
-
 class Utf16 : public testing::TestWithParam<Row> {};
 
 TEST_P(Utf16, ConvertsAndReplacesFaults) {
@@ -29,29 +27,27 @@ TEST_P(Utf16, ConvertsAndReplacesFaults) {
   EXPECT_EQ(win32ui::toUtf8(row.utf16), row.back);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Utf16,
-    testing::Values(Row{"Empty", "", u"", ""},
-                    // The build's, as the compiler writes it in each encoding.
-                    Row{"ProgramName", QUORVEL_PROGRAM_NAME, u"" QUORVEL_PROGRAM_NAME,
-                        QUORVEL_PROGRAM_NAME},
-                    Row{"IdeographicSpaces", "免　　征", u"免　　征", "免　　征"},
-                    Row{"CarriageReturns", "一\r-\rE", u"一\r-\rE", "一\r-\rE"},
-                    Row{"Astral", "💰6000", u"💰6000", "💰6000"},
-                    Row{"EmbeddedNul", {'6', '\0', '0'}, {u'6', u'\0', u'0'}, {'6', '\0', '0'}},
-                    Row{"StrayByte", "60\xff", u"60\uFFFD", "60" + kReplacement},
-                    Row{"CutShort", "a\xe6\x96", u"a\uFFFD", "a" + kReplacement},
-                    Row{"Overlong", "\xc0\xaf", u"\uFFFD\uFFFD", kReplacement + kReplacement},
-                    Row{"EncodedSurrogate", "\xed\xa0\x80", u"\uFFFD\uFFFD\uFFFD",
-                        kReplacement + kReplacement + kReplacement},
-                    Row{"BeyondUnicode", "\xf4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD",
-                        kReplacement + kReplacement + kReplacement + kReplacement}),
-    [](const testing::TestParamInfo<Row>& info) { return info.param.name; });
+const Row kTexts[]{
+    {"Empty", "", u"", ""},
+    // The build's, as the compiler writes it in each encoding.
+    {"ProgramName", QUORVEL_PROGRAM_NAME, u"" QUORVEL_PROGRAM_NAME, QUORVEL_PROGRAM_NAME},
+    {"IdeographicSpaces", "免　　征", u"免　　征", "免　　征"},
+    {"CarriageReturns", "一\r-\rE", u"一\r-\rE", "一\r-\rE"},
+    {"Astral", "💰6000", u"💰6000", "💰6000"},
+    {"EmbeddedNul", {'6', '\0', '0'}, {u'6', u'\0', u'0'}, {'6', '\0', '0'}},
+    {"StrayByte", "60\xff", u"60\uFFFD", "60\uFFFD"},
+    {"CutShort", "a\xe6\x96", u"a\uFFFD", "a\uFFFD"},
+    {"Overlong", "\xc0\xaf", u"\uFFFD\uFFFD", "\uFFFD\uFFFD"},
+    {"EncodedSurrogate", "\xed\xa0\x80", u"\uFFFD\uFFFD\uFFFD", "\uFFFD\uFFFD\uFFFD"},
+    {"BeyondUnicode", "\xf4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD", "\uFFFD\uFFFD\uFFFD\uFFFD"},
+};
+INSTANTIATE_TEST_SUITE_P(Texts, Utf16, testing::ValuesIn(kTexts),
+                         [](const testing::TestParamInfo<Row>& info) { return info.param.name; });
 
 TEST(Utf16, LoneSurrogatesBecomeReplacements) {
-  EXPECT_EQ(win32ui::toUtf8(u"\xD800x"), kReplacement + "x");
-  EXPECT_EQ(win32ui::toUtf8(u"x\xDC00"), "x" + kReplacement);
-  EXPECT_EQ(win32ui::toUtf8(u"\xDC00\xD800"), kReplacement + kReplacement);
+  EXPECT_EQ(win32ui::toUtf8(u"\xD800x"), "\uFFFDx");
+  EXPECT_EQ(win32ui::toUtf8(u"x\xDC00"), "x\uFFFD");
+  EXPECT_EQ(win32ui::toUtf8(u"\xDC00\xD800"), "\uFFFD\uFFFD");
 }
 
 }  // namespace
