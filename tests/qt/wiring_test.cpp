@@ -23,7 +23,7 @@ namespace {
 
 // A message box as the user met it.
 struct Seen {
-  QString title, text, text4, ok;
+  QString title, text, ok;
   QMessageBox::Icon icon;
   QMessageBox::StandardButtons buttons;
   Qt::TextFormat format;
@@ -46,9 +46,8 @@ struct Program {
     QObject::connect(&closer, &QTimer::timeout, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (box == nullptr) return;
-      seen.append({box->windowTitle(), box->text(), form.textBox(TextBox::Text4)->text(),
-                   box->button(QMessageBox::Ok)->text(), box->icon(), box->standardButtons(),
-                   box->textFormat()});
+      seen.append({box->windowTitle(), box->text(), box->button(QMessageBox::Ok)->text(),
+                   box->icon(), box->standardButtons(), box->textFormat()});
       box->button(QMessageBox::Ok)->click();
     });
     closer.start(5);
@@ -84,90 +83,85 @@ class WiringTest : public QObject {
 
  private slots:
   void initTestCase() { qtui::setUpApplication(*qApp); }
-  void noticeIsAMessageBox();
-  void typicalWageShowsTheTax();
-  void enterPressesTheButton();
-  void closingEndsTheProgram();
-  void outOfMemoryIsANotice();
-  void noExceptionLeavesTheEventLoop();
+
+  // Which notice a click shows is the calculation's; the window shows it as a
+  // plain message box of the application, with the toolkit's own Chinese OK.
+  void noticeIsAMessageBox() {
+    Program program;  // Text1 empty, as the window opens
+    const QList<Seen> seen = program.click();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].title, qtui::toQString(form::kAppTitle));
+    QCOMPARE(seen[0].text,
+             "您输入的不是数字！" + kRule + "Error: Check your input is not a number");
+    QCOMPARE(seen[0].ok, QString("确定"));
+    QCOMPARE(seen[0].icon, QMessageBox::NoIcon);
+    QCOMPARE(seen[0].buttons, QMessageBox::Ok);
+    QCOMPARE(seen[0].format, Qt::PlainText);
+    QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("0"));
+  }
+
+  void typicalWageShowsTheTax() {
+    Program program;
+    program.type(TextBox::Text1, "6000");
+    program.type(TextBox::Text2, "500");
+    QVERIFY(program.click().isEmpty());
+    QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("95"));
+  }
+
+  void enterPressesTheButton() {
+    Program program;
+    program.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&program.form));
+    program.type(TextBox::Text1, "6000");
+    program.answer([&] { QTest::keyClick(program.form.textBox(TextBox::Text1), Qt::Key_Return); });
+    QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("145"));
+    program.type(TextBox::Text1, "");
+    const QList<Seen> seen = program.answer(
+        [&] { QTest::keyClick(program.form.textBox(TextBox::Text3), Qt::Key_Enter); });
+    QCOMPARE(seen.size(), 1);
+  }
+
+  void closingEndsTheProgram() {
+    Program program;
+    program.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program.form));
+    QTimer::singleShot(0, &program.form, &QWidget::close);
+    QCOMPARE(QApplication::exec(), 0);
+  }
+
+  void outOfMemoryIsANotice() {
+    Program program;
+    qtui::WindowHost window(program.form);
+    OutOfMemoryHost failing(window);
+    qtui::wireEvents(program.form, failing, {});
+    program.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program.form));
+    // Both hosts are wired: the failing one reports, the window's own calculates.
+    program.type(TextBox::Text1, "6000");
+    program.type(TextBox::Text2, "500");
+    const QList<Seen> seen = program.click();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text, "内存不足！" + kRule + "Error: Out of memory");
+    QCOMPARE(seen[0].title, qtui::toQString(form::kAppTitle));
+    QVERIFY(program.form.isVisible());
+    QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("95"));
+  }
+
+  void noExceptionLeavesTheEventLoop() {
+    Program program;
+    program.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program.form));
+    bool servedAfter = false;
+    QTimer::singleShot(0, &program.form, [] { throw std::bad_alloc(); });
+    QTimer::singleShot(0, &program.form, [&servedAfter] { servedAfter = true; });
+    QTRY_VERIFY(servedAfter);
+    QVERIFY(program.form.isVisible());
+    program.type(TextBox::Text1, "7000");
+    program.type(TextBox::Text2, "500");
+    QVERIFY(program.click().isEmpty());
+    QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("195"));
+  }
 };
-
-// Which notice a click shows is the calculation's; the window shows it as a
-// plain message box of the application, with the toolkit's own Chinese OK.
-void WiringTest::noticeIsAMessageBox() {
-  Program program;  // Text1 empty, as the window opens
-  const QList<Seen> seen = program.click();
-  QCOMPARE(seen.size(), 1);
-  QCOMPARE(seen[0].title, qtui::toQString(form::kAppTitle));
-  QCOMPARE(seen[0].text, "您输入的不是数字！" + kRule + "Error: Check your input is not a number");
-  QCOMPARE(seen[0].ok, QString("确定"));
-  QCOMPARE(seen[0].icon, QMessageBox::NoIcon);
-  QCOMPARE(seen[0].buttons, QMessageBox::Ok);
-  QCOMPARE(seen[0].format, Qt::PlainText);
-  QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("0"));
-}
-
-void WiringTest::typicalWageShowsTheTax() {
-  Program program;
-  program.type(TextBox::Text1, "6000");
-  program.type(TextBox::Text2, "500");
-  QVERIFY(program.click().isEmpty());
-  QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("95"));
-}
-
-void WiringTest::enterPressesTheButton() {
-  Program program;
-  program.form.show();
-  QVERIFY(QTest::qWaitForWindowActive(&program.form));
-  program.type(TextBox::Text1, "6000");
-  program.answer([&] { QTest::keyClick(program.form.textBox(TextBox::Text1), Qt::Key_Return); });
-  QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("145"));
-  program.type(TextBox::Text1, "");
-  const QList<Seen> seen =
-      program.answer([&] { QTest::keyClick(program.form.textBox(TextBox::Text3), Qt::Key_Enter); });
-  QCOMPARE(seen.size(), 1);
-}
-
-void WiringTest::closingEndsTheProgram() {
-  Program program;
-  program.form.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&program.form));
-  QTimer::singleShot(0, &program.form, &QWidget::close);
-  QCOMPARE(QApplication::exec(), 0);
-}
-
-void WiringTest::outOfMemoryIsANotice() {
-  Program program;
-  qtui::WindowHost window(program.form);
-  OutOfMemoryHost failing(window);
-  qtui::wireEvents(program.form, failing, {});
-  program.form.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&program.form));
-  // Both hosts are wired: the failing one reports, the window's own calculates.
-  program.type(TextBox::Text1, "6000");
-  program.type(TextBox::Text2, "500");
-  const QList<Seen> seen = program.click();
-  QCOMPARE(seen.size(), 1);
-  QCOMPARE(seen[0].text, "内存不足！" + kRule + "Error: Out of memory");
-  QCOMPARE(seen[0].title, qtui::toQString(form::kAppTitle));
-  QVERIFY(program.form.isVisible());
-  QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("95"));
-}
-
-void WiringTest::noExceptionLeavesTheEventLoop() {
-  Program program;
-  program.form.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&program.form));
-  bool servedAfter = false;
-  QTimer::singleShot(0, &program.form, [] { throw std::bad_alloc(); });
-  QTimer::singleShot(0, &program.form, [&servedAfter] { servedAfter = true; });
-  QTRY_VERIFY(servedAfter);
-  QVERIFY(program.form.isVisible());
-  program.type(TextBox::Text1, "7000");
-  program.type(TextBox::Text2, "500");
-  QVERIFY(program.click().isEmpty());
-  QCOMPARE(program.form.textBox(TextBox::Text4)->text(), QString("195"));
-}
 
 // The program's own application, whose event loop is the one under test.
 int main(int argc, char* argv[]) {
