@@ -15,10 +15,8 @@ import unittest
 
 import pefile
 
-RT_ICON = pefile.RESOURCE_TYPE["RT_ICON"]
-RT_GROUP_ICON = pefile.RESOURCE_TYPE["RT_GROUP_ICON"]
-RT_VERSION = pefile.RESOURCE_TYPE["RT_VERSION"]
-RT_MANIFEST = pefile.RESOURCE_TYPE["RT_MANIFEST"]
+RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = (
+    pefile.RESOURCE_TYPE[f"RT_{kind}"] for kind in ("ICON", "GROUP_ICON", "VERSION", "MANIFEST"))
 CHINESE = 0x0804  # Chinese (People's Republic of China)
 # The DLLs of Windows itself that the program, its accessibility names and its
 # common controls use.
@@ -33,14 +31,6 @@ def utf16_at(data, offset):
 
 def aligned(offset):
     return (offset + 3) & ~3
-
-
-def icon_entries(ico):
-    """The icon file's directory: (bytes of the entry, image) per image."""
-    count = struct.unpack_from("<H", ico, 4)[0]
-    entries = [ico[6 + 16 * i:6 + 16 * (i + 1)] for i in range(count)]
-    return [(entry, ico[offset:offset + size])
-            for entry in entries for size, offset in [struct.unpack_from("<2I", entry, 8)]]
 
 
 class ProgramFile(unittest.TestCase):
@@ -67,25 +57,23 @@ class ProgramFile(unittest.TestCase):
         with self.subTest(what):
             self.assertEqual(got, expected)
 
-    def test_VersionRecordFixedPart(self):
+    def test_VersionRecord(self):
         major, minor, patch, tweak = map(int, os.environ["QUORVEL_VERSION"].split("."))
         self.equal("version record 1", (RT_VERSION, 1) in self.by_id, True)
         self.equal("the record's key", self.pe.VS_VERSIONINFO[0].Key, b"VS_VERSION_INFO")
         self.equal("the fixed part's length", self.pe.VS_VERSIONINFO[0].ValueLength, 52)
         fixed = self.pe.VS_FIXEDFILEINFO[0]
         self.equal("the fixed part's signature", fixed.Signature, 0xFEEF04BD)
-        version = (major << 16 | minor, patch << 16 | tweak)
-        self.equal("the file version", (fixed.FileVersionMS, fixed.FileVersionLS), version)
+        numbers = (major << 16 | minor, patch << 16 | tweak)
+        self.equal("the file version", (fixed.FileVersionMS, fixed.FileVersionLS), numbers)
         self.equal("the product version", (fixed.ProductVersionMS, fixed.ProductVersionLS),
-                   version)
+                   numbers)
         self.equal("the file flags", fixed.FileFlags, 0)
         self.equal("the system, 32-bit Windows", fixed.FileOS, 4)
         self.equal("the file type, an application", fixed.FileType, 1)
 
-    def test_VersionRecordStringsAndTranslation(self):
-        major, minor, patch, tweak = os.environ["QUORVEL_VERSION"].split(".")
         # The record writes the minor in two digits and the revision in four.
-        version = f"{major}.{int(minor):02}.{int(tweak):04}"
+        version = f"{major}.{minor:02}.{tweak:04}"
         name = os.environ["QUORVEL_PROGRAM_NAME"]
         expected = [("Comments", "E-mail:veskaro@example.com"), ("CompanyName", "Veskaro"),
                     ("ProductName", "Quorvel"), ("FileVersion", version),
@@ -120,33 +108,30 @@ class ProgramFile(unittest.TestCase):
                    var.get_file_offset() - variables.get_file_offset() + var.Length)
 
     def test_IconGroupOneHoldsTheIconFile(self):
-        found = self.by_id
-        group = found[RT_GROUP_ICON, 1]
+        group = self.by_id[RT_GROUP_ICON, 1]
         count = struct.unpack_from("<H", group, 4)[0]
-        entries = icon_entries(self.ico)
-        self.equal("images in the group", count, len(entries))
-        for i, (entry, image) in enumerate(entries[:count]):
+        images = struct.unpack_from("<H", self.ico, 4)[0]
+        self.equal("images in the group", count, images)
+        for i in range(min(count, images)):
+            entry = self.ico[6 + 16 * i:6 + 16 * (i + 1)]
             group_entry = group[6 + 14 * i:6 + 14 * (i + 1)]
             # The group's entry is the file's, with the image's resource id for its offset.
             self.equal(f"image {i}: its entry", group_entry[:12], entry[:12])
-            icon = found.get((RT_ICON, struct.unpack_from("<H", group_entry, 12)[0]))
-            self.equal(f"image {i}: its bytes", icon, image)
+            size, offset = struct.unpack_from("<2I", entry, 8)
+            icon = self.by_id.get((RT_ICON, struct.unpack_from("<H", group_entry, 12)[0]))
+            self.equal(f"image {i}: its bytes", icon, self.ico[offset:offset + size])
 
-    def test_IsThe32BitProgram(self):
+    def test_KindImportsAndResources(self):
         self.equal("the machine, Intel 80386", self.pe.FILE_HEADER.Machine,
                    pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"])
         self.equal("the optional header, PE32", self.pe.OPTIONAL_HEADER.Magic,
                    pefile.OPTIONAL_HEADER_MAGIC_PE)
         self.equal("the subsystem, a GUI program", self.pe.OPTIONAL_HEADER.Subsystem,
                    pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"])
-
-    def test_ImportsWindowsOwnDllsAlone(self):
         dlls = {entry.dll.decode().lower().removesuffix(".dll")
                 for entry in getattr(self.pe, "DIRECTORY_ENTRY_IMPORT", [])}
         self.equal("imports found", bool(dlls), True)
         self.equal("imports beyond Windows' own", dlls - WINDOWS_DLLS, set())
-
-    def test_ResourcesAreChineseAndCarryTheManifest(self):
         self.equal("the manifest", (RT_MANIFEST, 1) in self.by_id, True)
         for kind, name, language, _ in self.found:
             self.equal(f"type {kind} name {name}: named by numbers, in Chinese",
