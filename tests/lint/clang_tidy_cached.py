@@ -46,22 +46,15 @@ def cache_folder():
 
 
 def command_of(entry):
-    if "arguments" in entry:
-        return list(entry["arguments"])
-    return shlex.split(entry["command"])
+    return list(entry["arguments"]) if "arguments" in entry else shlex.split(entry["command"])
 
 
 def windows_arguments(compiler):
     """The Windows target and the MinGW-w64 compiler's C++ header folders."""
     target = re.match(r"[a-z0-9_]*-w64-mingw32", Path(compiler).name).group(0)
-    search = subprocess.run(
-        [compiler, "-E", "-v", "-x", "c++", os.devnull],
-        capture_output=True,
-        text=True,
-        check=True,
-    ).stderr
-    listed = search.split("#include <...> search starts here:")[1]
-    listed = listed.split("End of search list.")[0]
+    search = subprocess.run([compiler, "-E", "-v", "-x", "c++", os.devnull],
+                            capture_output=True, text=True, check=True).stderr
+    listed = search.split("#include <...> search starts here:")[1].split("End of search list.")[0]
     folders = [line.strip() for line in listed.splitlines() if "/c++" in line]
     return [f"--target={target}"] + [f"-isystem{folder}" for folder in folders]
 
@@ -77,9 +70,7 @@ def preprocessed(command, folder):
             skip = True
         elif argument not in OUTPUT_FLAGS and not argument.startswith("-o"):
             kept.append(argument)
-    return subprocess.run(
-        kept + ["-E", "-C", "-fdirectives-only"], cwd=folder, capture_output=True
-    )
+    return subprocess.run(kept + ["-E", "-C", "-fdirectives-only"], cwd=folder, capture_output=True)
 
 
 def configs(source_file):
@@ -119,12 +110,9 @@ def main():
         name = Path(os.path.normpath(Path(entry["directory"], entry["file"])))
         if wanted.search(str(name)):
             entries.setdefault(name, []).append(entry)
-    extra = []
-    if options.windows:
-        extra = windows_arguments(command_of(database[0])[0])
-    version = subprocess.run(
-        [options.clang_tidy, "--version"], capture_output=True, check=True
-    ).stdout
+    extra = windows_arguments(command_of(database[0])[0]) if options.windows else []
+    version = subprocess.run([options.clang_tidy, "--version"], capture_output=True,
+                             check=True).stdout
     common = [version, "\0".join(extra).encode()]
     tidy = [options.clang_tidy, "-p", str(tree), "--quiet"]
     tidy += [f"--extra-arg={argument}" for argument in extra]
@@ -158,10 +146,8 @@ def main():
         results = list(pool.map(check, sorted(entries)))
     failed = results.count((False, True))
     checked = failed + results.count((True, True))
-    print(
-        f"clang-tidy: {len(results)} files, {len(results) - checked} clean before,"
-        f" {checked} checked, {failed} with findings"
-    )
+    print(f"clang-tidy: {len(results)} files, {len(results) - checked} clean before,"
+          f" {checked} checked, {failed} with findings")
     return 1 if failed else 0
 
 
