@@ -14,11 +14,15 @@
 # kept in expansions (-CC) the JSON reader's namespace macros do not even
 # paste. A NOLINT on a #define line does not reach the key: adding one is seen
 # anyway (a file with findings is never kept), taking one away from a clean
-# file is not.
+# file is not. A file that reaches a directive the compiler cannot handle
+# alone (an #if on __COUNTER__, as in the benchmark library's header) is
+# expanded whole.
 # With --windows, the code is read as the MinGW-w64 build compiles it: clang
 # takes the Windows target, and the C++ library's headers from the build's own
 # compiler, whose folders clang does not find by itself.
-# Usage: clang_tidy_cached.py [--windows] CLANG_TIDY TREE FILE_REGEX
+# Each folder named must hold a file of the tree's compile commands: one that
+# holds none, because its code is no longer built there, fails the check.
+# Usage: clang_tidy_cached.py [--windows] CLANG_TIDY TREE FOLDER... (of the checkout)
 import argparse
 import concurrent.futures
 import hashlib
@@ -60,7 +64,8 @@ def windows_arguments(compiler):
 
 
 def preprocessed(command, folder):
-    """The file with every header it reaches, directives handled, comments kept."""
+    """The file with every header it reaches, directives handled (or, where
+    that fails, macros expanded too), comments kept."""
     kept = []
     skip = False
     for argument in command:
@@ -70,7 +75,10 @@ def preprocessed(command, folder):
             skip = True
         elif argument not in OUTPUT_FLAGS and not argument.startswith("-o"):
             kept.append(argument)
-    return subprocess.run(kept + ["-E", "-C", "-fdirectives-only"], cwd=folder, capture_output=True)
+    text = subprocess.run(kept + ["-E", "-C", "-fdirectives-only"], cwd=folder, capture_output=True)
+    if text.returncode != 0:
+        text = subprocess.run(kept + ["-E", "-C"], cwd=folder, capture_output=True)
+    return text
 
 
 def configs(source_file):
@@ -100,16 +108,17 @@ def main():
     parser.add_argument("--windows", action="store_true")
     parser.add_argument("clang_tidy")
     parser.add_argument("tree", type=Path)
-    parser.add_argument("files")
+    parser.add_argument("folders", nargs="+")
     options = parser.parse_args()
     tree = Path(os.path.abspath(options.tree))
     database = json.loads((tree / "compile_commands.json").read_text())
-    wanted = re.compile(options.files)
+    folders = [SOURCE / folder for folder in options.folders]
     entries = {}
     for entry in database:
         name = Path(os.path.normpath(Path(entry["directory"], entry["file"])))
-        if wanted.search(str(name)):
+        if any(name.is_relative_to(folder) for folder in folders):
             entries.setdefault(name, []).append(entry)
+    empty = [folder for folder in folders if not any(n.is_relative_to(folder) for n in entries)]
     extra = windows_arguments(command_of(database[0])[0]) if options.windows else []
     version = subprocess.run([options.clang_tidy, "--version"], capture_output=True,
                              check=True).stdout
@@ -148,7 +157,9 @@ def main():
     checked = failed + results.count((True, True))
     print(f"clang-tidy: {len(results)} files, {len(results) - checked} clean before,"
           f" {checked} checked, {failed} with findings")
-    return 1 if failed else 0
+    for folder in empty:
+        print(f"clang-tidy: no file of {folder} in {tree}'s compile commands")
+    return 1 if failed or empty else 0
 
 
 if __name__ == "__main__":
