@@ -312,7 +312,7 @@ class Window(Program):
 
     def paste_into(self, index, data):
         """Offers data on the clipboard, as another program does, and pastes it
-        with Ctrl+V into the emptied entry; returns what the entry keeps."""
+        with Ctrl+V into the emptied entry."""
         entry = self.entries[index]
         entry.set_text_contents("")
         owner = subprocess.Popen(["xclip", "-selection", "clipboard", "-quiet"], env=self.env,
@@ -326,7 +326,7 @@ class Window(Program):
             self.focus(entry)
             subprocess.run(["xdotool", "key", "ctrl+v"], env=self.env, check=True)
             # The program reads the whole clipboard within the key press.
-            return wait_for("the paste", lambda: text_of(entry))
+            wait_for("the paste", lambda: text_of(entry))
         finally:
             owner.terminate()
             owner.wait()
@@ -520,11 +520,10 @@ def test_outcome(window, entries):
 @pytest.mark.parametrize("entry", range(3), ids=["Text1", "Text2", "Text3"])
 @pytest.mark.parametrize("data", PASTES.values(), ids=PASTES)
 def test_paste(window, data, entry):
-    """A megabyte is cut to the entry's length, the rest takes no number."""
+    """Whatever another program offers, a megabyte too, the click answers as
+    the driver does; only digits make a number (the limits: frm_main_test)."""
     window.set_entries(*VALID)
-    kept = window.paste_into(entry, data)
-    if data.isdigit():
-        assert kept == data[:(10, 6, 4)[entry]].decode()
+    window.paste_into(entry, data)
     prompts = window.check_click()
     assert data.isdigit() or prompts, "taken for a number"
     window.compute(*VALID)
