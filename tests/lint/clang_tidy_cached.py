@@ -64,8 +64,7 @@ def windows_arguments(compiler):
 
 
 def preprocessed(command, folder):
-    """The file with every header it reaches, directives handled (or, where
-    that fails, macros expanded too), comments kept."""
+    """The file with every header it reaches, directives handled, comments kept."""
     kept = []
     skip = False
     for argument in command:
