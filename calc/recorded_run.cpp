@@ -20,7 +20,7 @@ void RecordingHost::messageBox(const std::string& prompt, int style) {
   notices_.push_back({prompt, style, texts_.back()});
 }
 
-RecordedRun RecordingHost::click(const NumberLocale& locale) && {
+RecordedRun RecordingHost::click(const NumberLocale& locale) {
   RecordedRun run;
   if (const auto kind = calc::click(*this, locale)) {
     // The box that reported the error, if it could be shown, was the last

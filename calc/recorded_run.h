@@ -44,8 +44,8 @@ class RecordingHost : public Host {
   void setText(TextBox box, const std::string& text) override;
   void messageBox(const std::string& prompt, int style) override;
 
-  // Runs Command1_Click on the texts, once: what it leaves is the result.
-  RecordedRun click(const NumberLocale& locale) &&;
+  // Runs Command1_Click on the texts once: what it leaves is the result.
+  RecordedRun click(const NumberLocale& locale);
 
  private:
   std::array<std::string, 4> texts_;
