@@ -153,30 +153,26 @@ def kept(answer):
                        "sha256": hashlib.sha256(answer).hexdigest()}).encode()
 
 
-def packed(name):
-    """Whether a batch's answers are committed packed: the random ones, which
-    take a fifth of a megabyte each."""
-    return name.startswith("random.")
-
-
 def answers_file(name):
-    return HERE / f"{name}.expected.jsonl{'.xz' if packed(name) else ''}"
+    """Where a batch's answers are committed: a random batch's, a fifth of a
+    megabyte each, packed with xz."""
+    return HERE / f"{name}.expected.jsonl{'.xz' if name.startswith('random.') else ''}"
 
 
 def committed(name):
     """The answers committed for a batch, as kept()."""
     data = answers_file(name).read_bytes()
-    return (lzma.decompress(data) if packed(name) else data).splitlines()
+    return (lzma.decompress(data) if answers_file(name).suffix == ".xz" else data).splitlines()
 
 
 def commit(name, answers):
     """Writes a batch's answers, kept(); packed ones only when they changed, as
     another release of xz may pack the same answers into other bytes."""
-    kept_answers = [kept(answer) for answer in answers]
-    if packed(name) and answers_file(name).exists() and committed(name) == kept_answers:
+    kept_answers, path = [kept(answer) for answer in answers], answers_file(name)
+    if path.suffix == ".xz" and path.exists() and committed(name) == kept_answers:
         return
     text = b"".join(answer + b"\n" for answer in kept_answers)
-    answers_file(name).write_bytes(lzma.compress(text, preset=9) if packed(name) else text)
+    path.write_bytes(lzma.compress(text, preset=9) if path.suffix == ".xz" else text)
 
 
 def run(command, options, lines):
