@@ -5,44 +5,38 @@
 #include <utility>
 
 #include "calc/click.h"
-#include "calc/host.h"
 
 namespace calc {
-namespace {
 
-class RecordingHost final : public Host {
- public:
-  explicit RecordingHost(std::array<std::string, 4> texts) : texts_(std::move(texts)) {}
+RecordingHost::RecordingHost(std::array<std::string, 4> texts) : texts_(std::move(texts)) {}
 
-  std::string text(TextBox box) const override { return texts_[static_cast<std::size_t>(box)]; }
-  void setText(TextBox box, const std::string& text) override {
-    texts_[static_cast<std::size_t>(box)] = text;
+std::string RecordingHost::text(TextBox box) const { return texts_[static_cast<std::size_t>(box)]; }
+
+void RecordingHost::setText(TextBox box, const std::string& text) {
+  texts_[static_cast<std::size_t>(box)] = text;
+}
+
+void RecordingHost::messageBox(const std::string& prompt, int style) {
+  notices_.push_back({prompt, style, texts_.back()});
+}
+
+RecordedRun RecordingHost::click(const NumberLocale& locale) {
+  RecordedRun run;
+  if (const auto kind = calc::click(*this, locale)) {
+    // The box that reported the error, if it could be shown, was the last
+    // one; none of the command's own notices reads as an error's.
+    std::string prompt = RuntimeError(*kind).prompt();
+    const bool shown = !notices_.empty() && notices_.back().prompt == prompt;
+    if (shown) notices_.pop_back();
+    run.error = RecordedError{*kind, shown ? std::optional(std::move(prompt)) : std::nullopt};
   }
-  void messageBox(const std::string& prompt, int style) override {
-    notices_.push_back({prompt, style, text4()});
-  }
-
-  std::string& text4() { return texts_.back(); }
-  std::vector<ShownNotice>& notices() { return notices_; }
-
- private:
-  std::array<std::string, 4> texts_;
-  std::vector<ShownNotice> notices_;
-};
-
-}  // namespace
+  run.text4 = std::move(texts_.back());
+  run.notices = std::move(notices_);
+  return run;
+}
 
 RecordedRun recordRun(std::array<std::string, 4> texts, const NumberLocale& locale) {
-  RecordingHost host(std::move(texts));
-  RecordedRun run;
-  if (const auto kind = click(host, locale)) {
-    // The box that reported the error was the last one shown.
-    run.error = RecordedError{*kind, std::move(host.notices().back().prompt)};
-    host.notices().pop_back();
-  }
-  run.text4 = std::move(host.text4());
-  run.notices = std::move(host.notices());
-  return run;
+  return RecordingHost(std::move(texts)).click(locale);
 }
 
 }  // namespace calc

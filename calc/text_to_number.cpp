@@ -8,6 +8,8 @@
 #include <string>
 #include <system_error>
 
+#include "calc/utf8.h"
+
 namespace calc {
 namespace {
 
@@ -22,34 +24,12 @@ constexpr bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
 // Decodes UTF-8, full-width forms folded; nothing for a malformed text.
 std::optional<std::u32string> decode(std::string_view text) {
-  static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
   std::u32string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 1;
-    char32_t c = lead;
-    if (lead >= 0xF0) {
-      length = 4;
-      c = lead & 0x07;
-    } else if (lead >= 0xE0) {
-      length = 3;
-      c = lead & 0x0F;
-    } else if (lead >= 0xC0) {
-      length = 2;
-      c = lead & 0x1F;
-    } else if (lead >= 0x80) {
-      return std::nullopt;
-    }
-    if (text.size() - i < length) return std::nullopt;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      c = (c << 6) | (next & 0x3F);
-    }
-    if (c < kLeast[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-    out += foldFullWidth(c);
-    i += length;
+  for (std::size_t at = 0; at < text.size();) {
+    const auto c = decodeUtf8(text, at);
+    if (!c) return std::nullopt;
+    out += foldFullWidth(*c);
   }
   return out;
 }

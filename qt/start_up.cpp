@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <exception>
 #include <string>
+#include <string_view>
 
 #include "calc/start_failure.h"
 #include "qt/application.h"
@@ -13,17 +14,20 @@
 namespace qtui {
 
 std::unique_ptr<RunningWindow> startUp(QApplication& app) {
-  std::string prompt;
+  std::exception_ptr failure;
   try {
     setUpApplication(app);
     auto window = std::make_unique<RunningWindow>(systemNumberLocale());
     window->form().show();
     return window;
   } catch (...) {
-    prompt = calc::startFailurePrompt(std::current_exception());
+    failure = std::current_exception();
   }
-  // Once the failure is gone, and the window with it: the box stands alone.
-  showMessageBox(nullptr, QMessageBox::Critical, prompt);
+  // Once the window is gone: the box stands alone.
+  calc::refuseToStart(failure, [](std::string_view prompt) {
+    showMessageBox(nullptr, QMessageBox::Critical, std::string(prompt));
+    return true;
+  });
   return nullptr;
 }
 

@@ -71,7 +71,11 @@ Answer answerLine(std::string_view line, const calc::NumberLocale& locale) {
   json += R"(],"error":)";
   if (run.error) {
     json += R"({"kind":")" + std::string(kindName(run.error->kind)) + R"(","prompt":)";
-    appendString(json, run.error->prompt);
+    if (run.error->prompt) {
+      appendString(json, *run.error->prompt);
+    } else {
+      json += "null";  // its box could not be shown
+    }
     json += '}';
   } else {
     json += "null";

@@ -6,6 +6,7 @@
 #include <objbase.h>
 
 #include <exception>
+#include <string_view>
 
 #include "calc/form_load.h"
 #include "calc/start_failure.h"
@@ -38,9 +39,11 @@ class ComApartment {
 // A program that cannot start says why and ends, rather than wait for events
 // of a window that is not there. Its window, if it was made, is gone by now
 // without a quit posted, which would end this message box unseen.
-int refuseToStart(const std::exception_ptr& failure) {
-  MessageBoxW(nullptr, win32ui::toWide(calc::startFailurePrompt(failure)).c_str(),
-              win32ui::toWide(form::kAppTitle).c_str(), MB_OK | MB_ICONERROR);
+int refuseToStart(const std::exception_ptr& failure) noexcept {
+  calc::refuseToStart(failure, [](std::string_view prompt) {
+    return MessageBoxW(nullptr, win32ui::toWide(prompt).c_str(),
+                       win32ui::toWide(form::kAppTitle).c_str(), MB_OK | MB_ICONERROR) != 0;
+  });
   return 1;
 }
 

@@ -2,46 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "win32/utf16.h"
 
+#include "calc/utf8.h"
+
 namespace win32ui {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-// The character that starts at `at`; moves `at` past it. A malformed sequence
-// yields U+FFFD and moves past its longest valid beginning alone.
-char32_t decode(std::string_view text, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(text[at++]);
-  if (lead < 0x80) return lead;
-  int length = 0;
-  // The second byte's range shuts out overlong forms, surrogates and values
-  // past U+10FFFF.
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return kReplacement;
-  }
-  char32_t c = lead & (0x7Fu >> length);
-  for (int i = 1; i < length; ++i) {
-    if (at == text.size()) return kReplacement;
-    const auto byte = static_cast<unsigned char>(text[at]);
-    if (byte < low || byte > high) return kReplacement;
-    low = 0x80;
-    high = 0xBF;
-    c = c << 6 | (byte & 0x3Fu);
-    ++at;
-  }
-  return c;
-}
 
 void append(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -70,7 +36,7 @@ std::u16string toUtf16(std::string_view utf8) {
   std::u16string out;
   out.reserve(utf8.size());
   for (std::size_t at = 0; at < utf8.size();) {
-    const char32_t c = decode(utf8, at);
+    const char32_t c = calc::decodeUtf8(utf8, at).value_or(kReplacement);
     if (c < 0x10000) {
       out += static_cast<char16_t>(c);
     } else {

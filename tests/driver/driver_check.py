@@ -5,20 +5,21 @@
 one under Wine, or one that left its answers in an emulated machine.
 
 A batch is lines fed to the driver at once, with its options. The answers
-must be those of the golden file NAME.expected.jsonl beside this script or,
-for the random batches, those of REFERENCE, this machine's driver; and the
-driver must answer each line that is not blank and exit 1 when some line
+must be those committed beside this script: NAME.expected.jsonl, or for the
+random batches, whose answers run to megabytes, NAME.expected.jsonl.xz; and
+the driver must answer each line that is not blank and exit 1 when some line
 was bad input, 0 else, 2 for a refused command line.
 Usage: driver_check.py --list | --write FOLDER | --update DRIVER
-       driver_check.py NAME|pipe REFERENCE DRIVER [ARGUMENT...]
-       driver_check.py NAME REFERENCE --answers FOLDER
+       driver_check.py NAME|pipe DRIVER [ARGUMENT...]
+       driver_check.py NAME --answers FOLDER
 --list names the batches; --write lays out their lines and options as
-FOLDER/NAME.jsonl and NAME.args; --update writes the golden files anew from
-DRIVER. --answers reads what a driver left: FOLDER/NAME.out, .status, .err.
+FOLDER/NAME.jsonl and NAME.args; --update writes the committed answers anew
+from DRIVER. --answers reads what a driver left: FOLDER/NAME.out, .status, .err.
 """
 
 import hashlib
 import json
+import lzma
 import os
 import random
 import signal
@@ -115,8 +116,9 @@ def bad_line(rng):
 
 
 def random_lines(name, separators):
-    """1500 lines and one of a megabyte, the same on every run: a seed of the
-    batch's own, so that a batch added later leaves the others as they were."""
+    """1500 lines and one of a megabyte, the same on every run and machine, as
+    their answers are committed: a seed of the batch's own, so that a batch
+    added later leaves the others as they were."""
     rng = random.Random(f"quorvel {name}")
     decimal, group = separators or (".", ",")
     for _ in range(1500):
@@ -131,29 +133,46 @@ def random_lines(name, separators):
 
 
 def batches():
-    """Each batch by name: (options, lines, golden or None for random)."""
-    found = {"runs": ([], (HERE / "runs.jsonl").read_bytes().splitlines(), True),
-             "hostile": ([], HOSTILE, True)}
+    """Each batch by name: (options, lines)."""
+    found = {"runs": ([], (HERE / "runs.jsonl").read_bytes().splitlines()),
+             "hostile": ([], HOSTILE)}
     for name, (decimal, group, income) in MARKS.items():
-        found[f"mark.{name}"] = (["--decimal", decimal, "--group", group],
-                                 [entries(income, "500")], True)
+        found[f"mark.{name}"] = (["--decimal", decimal, "--group", group], [entries(income, "500")])
     for name, separators in LOCALES.items():
         options = ["--decimal", separators[0], "--group", separators[1]] if separators else []
-        found[f"random.{name}"] = (options, list(random_lines(name, separators)), False)
+        found[f"random.{name}"] = (options, list(random_lines(name, separators)))
     return found
 
 
-def golden_file(name):
-    return HERE / f"{name}.expected.jsonl"
-
-
 def kept(answer):
-    """An answer as a golden file keeps it: one beyond 4 KiB (a hostile line
-    quoted back) by its length, its start and its digest."""
+    """An answer as it is committed: one beyond 4 KiB (a hostile line quoted
+    back) by its length, its start and its digest."""
     if len(answer) <= 4096:
         return answer
     return json.dumps({"bytes": len(answer), "starts": answer[:100].decode(errors="replace"),
                        "sha256": hashlib.sha256(answer).hexdigest()}).encode()
+
+
+def answers_file(name):
+    """Where a batch's answers are committed: a random batch's, a fifth of a
+    megabyte each, packed with xz."""
+    return HERE / f"{name}.expected.jsonl{'.xz' if name.startswith('random.') else ''}"
+
+
+def committed(name):
+    """The answers committed for a batch, as kept()."""
+    data = answers_file(name).read_bytes()
+    return (lzma.decompress(data) if answers_file(name).suffix == ".xz" else data).splitlines()
+
+
+def commit(name, answers):
+    """Writes a batch's answers, kept(); packed ones only when they changed, as
+    another release of xz may pack the same answers into other bytes."""
+    kept_answers, path = [kept(answer) for answer in answers], answers_file(name)
+    if path.suffix == ".xz" and path.exists() and committed(name) == kept_answers:
+        return
+    text = b"".join(answer + b"\n" for answer in kept_answers)
+    path.write_bytes(lzma.compress(text, preset=9) if path.suffix == ".xz" else text)
 
 
 def run(command, options, lines):
@@ -193,8 +212,8 @@ def first_difference(lines, expected, actual):
             f"  line:     {show(asked)}\n  expected: {show(expected)}\n  answered: {show(actual)}")
 
 
-def check_batch(name, reference, driver, answers):
-    options, lines, golden = batches()[name]
+def check_batch(name, driver, answers):
+    options, lines = batches()[name]
     if answers:
         folder = Path(answers)
         if not (folder / f"{name}.status").exists():
@@ -204,14 +223,7 @@ def check_batch(name, reference, driver, answers):
     else:
         out, status, err = run(driver, options, lines)
     faults = contract(lines, out, status)
-    if golden:
-        expected = golden_file(name).read_bytes().splitlines()
-        actual = [kept(answer) for answer in out.splitlines()]
-    else:
-        expected_out, expected_status, _ = run([reference], options, lines)
-        expected, actual = expected_out.splitlines(), out.splitlines()
-        if status != expected_status:
-            faults.append(f"exit status {status}, this machine's driver's {expected_status}")
+    expected, actual = committed(name), [kept(answer) for answer in out.splitlines()]
     if expected != actual:
         faults.append(first_difference(lines, expected, actual))
     if not faults:
@@ -264,20 +276,19 @@ def main(argv):
         print("\n".join(batches()))
         return 0
     if argv[:1] in (["--write"], ["--update"]):
-        for name, (options, lines, golden) in batches().items():
+        for name, (options, lines) in batches().items():
             if argv[0] == "--write":
                 (Path(argv[1]) / f"{name}.jsonl").write_bytes(b"\n".join(lines) + b"\n")
                 (Path(argv[1]) / f"{name}.args").write_text("".join(o + "\n" for o in options))
-            elif golden:
-                out, _, _ = run(argv[1:], options, lines)
-                golden_file(name).write_bytes(b"".join(kept(a) + b"\n" for a in out.splitlines()))
+            else:
+                commit(name, run(argv[1:], options, lines)[0].splitlines())
         return 0
-    name, reference, *driver = argv
+    name, *driver = argv
     if name == "pipe":
         faults, err = pipe(driver)
     else:
         answers = driver[1] if driver[:1] == ["--answers"] else None
-        faults, err = check_batch(name, reference, driver, answers)
+        faults, err = check_batch(name, driver, answers)
     for fault in faults:
         print(f"FAIL: {fault}", file=sys.stderr)
     if faults and err:

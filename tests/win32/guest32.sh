@@ -5,15 +5,15 @@
 # made before: lays out SHARE as the folder shared with the guest (the
 # programs, the installer, the checks and the driver's batches), boots it once
 # and leaves in SHARE/results what each check of guest_checks.sh found, for
-# the tests guest32.* to read, the driver's answers compared here with the
-# golden files or with DRIVER, this machine's driver. What passed is kept, and
-# not run again with the same files unless QUORVEL_GUEST_RERUN=1; the driver's
-# answers are compared anew on every run. The build's QUORVEL_VERSION,
+# the tests guest32.* to read, the driver's answers compared here with those
+# committed beside its checker. What passed is kept, and not run again with the
+# same files unless QUORVEL_GUEST_RERUN=1; the driver's answers are compared
+# anew on every run. The build's QUORVEL_VERSION,
 # QUORVEL_PROGRAM_NAME and QUORVEL_CAPTION go on to the checks in the guest.
-# Usage: guest32.sh SHARE WINDOWS_TREE PROGRAM MSI DRIVER
+# Usage: guest32.sh SHARE WINDOWS_TREE PROGRAM MSI
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-share=$1 tree=$2 program=$3 msi=$4 driver=$5
+share=$1 tree=$2 program=$3 msi=$4
 driver_check=$here/../driver/driver_check.py
 
 guest=$("$here/guest_image.sh" --find)
@@ -85,7 +85,7 @@ fi
 drivers=0
 for batch in $("$driver_check" --list); do
   status=0
-  "$driver_check" "$batch" "$driver" --answers "$share/results/driver" \
+  "$driver_check" "$batch" --answers "$share/results/driver" \
     >"$share/results/driver.$batch.log" 2>&1 || status=$?
   echo "$status" >"$share/results/driver.$batch.status"
   [ "$status" = 0 ] || drivers=$status
