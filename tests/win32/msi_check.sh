@@ -28,7 +28,6 @@ drive=$WINEPREFIX/drive_c
 uninstall='Microsoft\Windows\CurrentVersion\Uninstall'
 # Where a package of each processor installs and is listed on 64-bit Windows:
 # a 32-bit one in Program Files (x86) and the registry's 32-bit view.
-declare -A platform=([x86]=Intel [x64]=x64)
 declare -A files=([x86]='Program Files (x86)' [x64]='Program Files')
 declare -A view=([x86]='HKLM\Software\Wow6432Node\' [x64]='HKLM\Software\')
 arch_of() { local name=${1##*-}; echo "${name%.msi}"; }
@@ -38,9 +37,8 @@ has_row() {  # TABLE ROW: a row of the table, its fields joined by tabs
   table "$1" | grep -qxF "$2" || fail "$1 has no row \"$2\":"$'\n'"$(table "$1")"
 }
 for msi; do
-  msiinfo suminfo "$msi" | grep -q "^Template: ${platform[$(arch_of "$msi")]};" ||
-    fail "$(basename "$msi") is no package for $(arch_of "$msi"): $(msiinfo suminfo "$msi")"
-  has_row Shortcut "StartMenu	ProgramMenuFolder	Quorvel	Program	Quorvel				quorvel.ico			INSTALLDIR				"
+  ! grep -qa '\.debug_' "$(dirname "$msi")/msi/quorvel.exe" ||
+    fail "the packed program holds debugging sections"
   has_row Icon "quorvel.ico	Icon.quorvel.ico"
   for property in "ARPPRODUCTICON	quorvel.ico" "ALLUSERS	1"; do
     has_row Property "$property"
@@ -65,6 +63,7 @@ order=("$@")
 [ $# -eq 1 ] || order+=("$1")
 for msi in "${order[@]}"; do
   arch=$(arch_of "$msi")
+  other=$([ "$arch" = x64 ] && echo x86 || echo x64)
   msiexec /i "$msi"
   folder=$drive/${files[$arch]}/Quorvel
   packed=$(dirname "$msi")/msi
@@ -72,14 +71,14 @@ for msi in "${order[@]}"; do
     fail "${files[$arch]}\\Quorvel holds: $(ls "$folder" 2>&1)"
   cmp -s "$packed/quorvel.exe" "$folder/$program" || fail "the installed program is not the packed one"
   cmp -s "$packed/LICENSE.txt" "$folder/LICENSE.txt" || fail "the installed licence is not the packed one"
-  for other in "${!files[@]}"; do
-    [ "$other" = "$arch" ] || [ ! -e "$drive/${files[$other]}/Quorvel" ] ||
-      fail "${files[$other]}\\Quorvel is left beside ${files[$arch]}\\Quorvel"
-    [ "$(listed "$other")" = "$([ "$other" = "$arch" ] && echo 1 || echo 0)" ] ||
-      fail "after $(basename "$msi") Programs and Features lists in $other's view:"$'\n'"$(entries "$other")"
-  done
+  [ ! -e "$drive/${files[$other]}/Quorvel" ] ||
+    fail "${files[$other]}\\Quorvel is left beside ${files[$arch]}\\Quorvel"
+  [ "$(listed "$arch") $(listed "$other")" = "1 0" ] ||
+    fail "Programs and Features lists, in $arch's view then $other's:"$'\n'"$(entries "$arch"
+      entries "$other")"
   # Wine writes the path of the program into the shortcut, in UTF-16.
-  [ "$(shortcuts | wc -l)" -eq 1 ] && tr -d '\0' <"$(shortcuts)" | grep -qaF "C:\\${files[$arch]}\\Quorvel\\" ||
+  [ "$(shortcuts | wc -l)" -eq 1 ] &&
+    tr -d '\0' <"$(shortcuts)" | grep -qaF "C:\\${files[$arch]}\\Quorvel\\" ||
     fail "the Start-menu shortcuts Quorvel: $(shortcuts | while read -r lnk; do tr -d '\0' <"$lnk"; done)"
   for value in 'DisplayName    REG_SZ    Quorvel' "DisplayVersion    REG_SZ    $QUORVEL_VERSION" \
     "Publisher    REG_SZ    $QUORVEL_MAKER" "Contact    REG_SZ    $QUORVEL_CONTACT_EMAIL"; do
