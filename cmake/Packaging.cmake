@@ -4,8 +4,8 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR Veskaro)
-set(CPACK_PACKAGE_CONTACT "Veskaro <${QUORVEL_CONTACT_EMAIL}>")
+set(CPACK_PACKAGE_VENDOR ${QUORVEL_MAKER})
+set(CPACK_PACKAGE_CONTACT "${QUORVEL_MAKER} <${QUORVEL_CONTACT_EMAIL}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator of individual income tax on monthly wages")
 set(CPACK_PACKAGE_DESCRIPTION
   "Quorvel works out the Chinese individual income tax on monthly wages and\n"

@@ -66,7 +66,7 @@ inline constexpr std::array<Control, 20> kControls{{
      .top = 2280, .width = 1800, .height = 180, .tabIndex = 19},
     {.name = "Label11", .kind = Kind::Label, .caption = "E-mail: " QUORVEL_CONTACT_EMAIL,
      .left = 1680, .top = 2280, .width = kSizedToCaption, .height = 180, .tabIndex = 18},
-    {.name = "Label10", .kind = Kind::Label, .caption = "作者：Veskaro", .left = 240,
+    {.name = "Label10", .kind = Kind::Label, .caption = "作者：" QUORVEL_MAKER, .left = 240,
      .top = 2280, .width = kSizedToCaption, .height = 180, .tabIndex = 17},
     {.name = "Label9", .kind = Kind::Label,
      .caption = " 注：根据个税法规定，个人所得税免征额自2011年9月1日起由2000元提高到3500元。",

@@ -3,10 +3,11 @@
 # SPDX-License-Identifier: MIT
 # Runs ./package twice in a copy of the sources, as a user does, and holds its
 # release/ to this version's release files and SHA256SUMS, which verifies. The
-# second run gives the Debian package and the portable archives again to the
-# byte; the Windows Installer packages differ only in what wixl makes anew for
-# every package: the product code, the package code and the time it was made
-# (win32/msi_content.sh).
+# second run finds the programs built and builds none again: from the same
+# programs it packs the Debian package and the portable archives again to the
+# byte, and Windows Installer packages that differ only in what wixl makes
+# anew for every package: the product code, the package code and the time it
+# was made (win32/msi_content.sh).
 # The version is the build's, QUORVEL_VERSION in the environment.
 # Usage: release_check.sh SOURCE_DIR
 set -euo pipefail
@@ -47,5 +48,5 @@ for msi in "$release"/*.msi; do
     fail "two runs of ./package made $name with more than new codes and times"
 done
 echo "release/ holds $(echo $files) and SHA256SUMS, which verifies; a second ./package" \
-  "gives the same .deb and archives, and installer packages alike but for their product" \
-  "and package codes and the time they were made"
+  "packs the same programs into the same .deb and archives, and installer packages" \
+  "alike but for their product and package codes and the time they were made"

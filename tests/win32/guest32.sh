@@ -8,8 +8,9 @@
 # the tests guest32.* to read, the driver's answers compared here with those
 # committed beside its checker. What passed is kept, and not run again with the
 # same files unless QUORVEL_GUEST_RERUN=1; the driver's answers are compared
-# anew on every run. The build's QUORVEL_VERSION,
-# QUORVEL_PROGRAM_NAME and QUORVEL_CAPTION go on to the checks in the guest.
+# anew on every run. The build's QUORVEL_VERSION, QUORVEL_PROGRAM_NAME,
+# QUORVEL_CAPTION, QUORVEL_MAKER and QUORVEL_CONTACT_EMAIL go on to the checks
+# in the guest.
 # Usage: guest32.sh SHARE WINDOWS_TREE PROGRAM MSI
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -68,7 +69,8 @@ if [ ${#checks[@]} -gt 0 ]; then
   # the shared folder.
   cat >"$share/job.sh" <<EOF
 export $(printf '%q ' "QUORVEL_VERSION=$QUORVEL_VERSION" "QUORVEL_PROGRAM_NAME=$QUORVEL_PROGRAM_NAME" \
-    "QUORVEL_CAPTION=$QUORVEL_CAPTION")
+    "QUORVEL_CAPTION=$QUORVEL_CAPTION" "QUORVEL_MAKER=$QUORVEL_MAKER" \
+    "QUORVEL_CONTACT_EMAIL=$QUORVEL_CONTACT_EMAIL")
 mkdir -p /tmp/quorvel /mnt/results
 cp -a /mnt/bin /mnt/driver /mnt/tests /mnt/msi /mnt/$(printf %q "$msi") /tmp/quorvel/
 ln -s /mnt/results /tmp/quorvel/results

@@ -57,6 +57,6 @@ for name in "${@:3}"; do
         "$share/bin/start_failure_window.exe" "$share/bin/window_probe.exe" \
         "$results/screenshot-start-failure.png"
       ;;
-    msi) check msi 900 "${in_x[@]}" "$tests/win32/msi_check.sh" "$share/$2" x86 ;;
+    msi) check msi 900 "${in_x[@]}" "$tests/win32/msi_check.sh" "$share/$2" ;;
   esac
 done

@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-"""The 32-bit Windows program as it ships, read back with pefile: a GUI
-program that needs no DLL beyond Windows' own, whose resources are Chinese and
-carry the manifest, the version record and the icon file as its icon group.
-The version and the program's name are the build's (QUORVEL_VERSION,
-QUORVEL_PROGRAM_NAME in the environment). Every difference is reported.
-Usage: program_file_check.py PROGRAM ICON_FILE"""
+"""A Windows program as it ships, read back with pefile: a GUI program for its
+processor that needs no DLL beyond Windows' own, whose resources are Chinese
+and carry the manifest, the version record and the icon file as its icon
+group. The version, the program's name, the maker and the address are the
+build's (QUORVEL_VERSION, QUORVEL_PROGRAM_NAME, QUORVEL_MAKER and
+QUORVEL_CONTACT_EMAIL in the environment). Every difference is reported.
+Usage: program_file_check.py PROGRAM x86|x64 ICON_FILE"""
 
 import os
 import struct
@@ -21,6 +22,9 @@ CHINESE = 0x0804  # Chinese (People's Republic of China)
 # The DLLs of Windows itself that the program, its accessibility names and its
 # common controls use.
 WINDOWS_DLLS = {"kernel32", "user32", "gdi32", "comctl32", "ole32", "oleacc", "msvcrt"}
+# Each processor's machine and optional header.
+KINDS = {"x86": ("I386", pefile.OPTIONAL_HEADER_MAGIC_PE),
+         "x64": ("AMD64", pefile.OPTIONAL_HEADER_MAGIC_PE_PLUS)}
 
 
 def utf16_at(data, offset):
@@ -69,13 +73,14 @@ class ProgramFile(unittest.TestCase):
         self.equal("the product version", (fixed.ProductVersionMS, fixed.ProductVersionLS),
                    numbers)
         self.equal("the file flags", fixed.FileFlags, 0)
-        self.equal("the system, 32-bit Windows", fixed.FileOS, 4)
+        self.equal("the system, Windows (VOS__WINDOWS32 for either processor)", fixed.FileOS, 4)
         self.equal("the file type, an application", fixed.FileType, 1)
 
         # The record writes the minor in two digits and the revision in four.
         version = f"{major}.{minor:02}.{tweak:04}"
         name = os.environ["QUORVEL_PROGRAM_NAME"]
-        expected = [("Comments", "E-mail:veskaro@example.com"), ("CompanyName", "Veskaro"),
+        expected = [("Comments", f"E-mail:{os.environ['QUORVEL_CONTACT_EMAIL']}"),
+                    ("CompanyName", os.environ["QUORVEL_MAKER"]),
                     ("ProductName", "Quorvel"), ("FileVersion", version),
                     ("ProductVersion", version), ("InternalName", name),
                     ("OriginalFilename", f"{name}.exe")]
@@ -122,10 +127,10 @@ class ProgramFile(unittest.TestCase):
             self.equal(f"image {i}: its bytes", icon, self.ico[offset:offset + size])
 
     def test_KindImportsAndResources(self):
-        self.equal("the machine, Intel 80386", self.pe.FILE_HEADER.Machine,
-                   pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"])
-        self.equal("the optional header, PE32", self.pe.OPTIONAL_HEADER.Magic,
-                   pefile.OPTIONAL_HEADER_MAGIC_PE)
+        machine, magic = KINDS[ARCH]
+        self.equal(f"the machine, {machine}", self.pe.FILE_HEADER.Machine,
+                   pefile.MACHINE_TYPE[f"IMAGE_FILE_MACHINE_{machine}"])
+        self.equal("the optional header", self.pe.OPTIONAL_HEADER.Magic, magic)
         self.equal("the subsystem, a GUI program", self.pe.OPTIONAL_HEADER.Subsystem,
                    pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"])
         dlls = {entry.dll.decode().lower().removesuffix(".dll")
@@ -139,5 +144,5 @@ class ProgramFile(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    PROGRAM, ICON_FILE = sys.argv[1:]
+    PROGRAM, ARCH, ICON_FILE = sys.argv[1:]
     unittest.main(argv=sys.argv[:1], verbosity=2)
