@@ -41,7 +41,7 @@ test_packages=(
   # fuzzing and static analysis, with the release's own clang; clang-format
   # checks every source's layout
   clang libclang-rt-dev clang-tidy clang-format
-  # the window under memcheck, and the benchmarks (cmake -DQUORVEL_BENCHMARKS=ON),
+  # the window under memcheck, and the benchmarks that the test trees build,
   # whose start-up benchmark waits for the window's map through xcb, found by
   # pkg-config
   libbenchmark-dev valgrind pkgconf libxcb1-dev
