@@ -26,7 +26,7 @@ fail() {
     echo "The program ended with status $status." >&2
   fi
   echo "The end of what the program wrote:" >&2
-  tail -n 40 "$log" >&2
+  tail -n 40 "$log" | grep . >&2 || echo "(nothing)" >&2
   exit 1
 }
 # Each program is given five minutes, ample under emulation on a busy host.
@@ -42,9 +42,15 @@ ended() {  # STATUS WHAT: waits for $app to end
   [ "$status" -ne 124 ] || fail "$2 was still running after five minutes"
   [ "$status" -eq "$1" ] || fail "$2 ended with status $status"
 }
-# Wine's launcher warns of its missing 32-bit half on every start. What the
-# probe prints is in $work/answer.
-run_probe() { within wine "$probe" "$@" 2> >(grep -v wine32 >&2) >"$work/answer"; }
+# What the probe prints goes to $work/answer, what it says of faults to the
+# check's output, in order, without the warning of Wine's launcher that its
+# 32-bit half is missing.
+run_probe() {
+  local status=0
+  within wine "$probe" "$@" >"$work/answer" 2>"$work/probe.log" || status=$?
+  grep -v wine32 "$work/probe.log" >&2 || true
+  return "$status"
+}
 # A user's click, with the X server's own pointer.
 click() { xdotool mousemove --sync "$1" "$2" click 1; }
 # The part of the screen that a window of the program covers.
