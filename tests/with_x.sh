@@ -22,7 +22,7 @@ export X_SERVER_LOG=$work/x-server.log
 # that dies first closes the pipe unwritten. The limit only ends a hang: in
 # the emulated machine on a busy host a start can take over a minute.
 limit=300
-Xvfb -displayfd 3 -screen 0 800x400x24 -dpi 96 -noreset -nolisten tcp 3>"$work/display" \
+Xvfb -displayfd 3 -screen 0 1024x400x24 -dpi 96 -noreset -nolisten tcp 3>"$work/display" \
   2>"$X_SERVER_LOG" &
 server=$!
 if ! read -r -t "$limit" display <"$work/display"; then

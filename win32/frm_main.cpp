@@ -95,9 +95,7 @@ void traceEscape(UINT message, std::string_view what) noexcept {
 }  // namespace
 
 void WindowDestroyer::operator()(HWND window) const {
-  // Unbound first, its WM_DESTROY posts no quit: a program that fails to start
-  // destroys its window so, and the message box that says why would otherwise
-  // end at once on that quit, unseen.
+  // Unbound first: the object that goes with it serves none of its last messages.
   SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   DestroyWindow(window);
 }
@@ -128,6 +126,7 @@ HWND frm_main::textBox(calc::TextBox box) const {
 }
 
 void frm_main::show(int showCommand) {
+  shown_ = true;
   ShowWindow(hwnd(), showCommand);
   UpdateWindow(hwnd());
   focus_ = windowOf(*form::kTabOrder.front());
@@ -347,7 +346,11 @@ LRESULT frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_DESTROY:
-      PostQuitMessage(0);
+      // Only the end of a window that a user has seen ends the program's
+      // events. One destroyed before, as when its creation fails midway, posts
+      // no quit, which would end at once, unseen, the message box that says
+      // why the program cannot start.
+      if (shown_) PostQuitMessage(0);
       return 0;
     default:
       break;

@@ -85,6 +85,7 @@ class frm_main {
   std::array<GdiObject<HBRUSH>, form::kControls.size()> backgrounds_;  // for a colour of its own
   std::array<Icon, 2> icons_;
   HWND focus_ = nullptr;  // where the focus returns when the window is activated again
+  bool shown_ = false;    // once shown, its end ends the program's events
   std::function<void()> onClick_;
   // Last, so that the window goes before the fonts, brushes and icons it shows.
   std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> window_;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "win32/wiring.h"
 
+#include <cstdlib>
+
 #include "calc/click.h"
 #include "win32/frm_main.h"
 
@@ -13,13 +15,15 @@ void wireEvents(frm_main& form, calc::Host& host, const calc::NumberLocale& loca
 
 int runEvents(const frm_main& form) {
   MSG message{};
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  BOOL got = 0;
+  while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
     // Tab walks the tab order; Enter asks the window for its default button.
     if (IsDialogMessageW(form.hwnd(), &message) != FALSE) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  return static_cast<int>(message.wParam);
+  // Failed, GetMessageW leaves the message as it was: no quit's status.
+  return got == 0 ? static_cast<int>(message.wParam) : EXIT_FAILURE;
 }
 
 }  // namespace win32ui

@@ -13,7 +13,8 @@ class frm_main;
 void wireEvents(frm_main& form, calc::Host& host, const calc::NumberLocale& locale);
 
 // Serves the window's events, one at a time, until it has closed; Tab and
-// Enter go through the dialog manager. The program's exit status.
+// Enter go through the dialog manager. The program's exit status: the quit's,
+// or a failure's when the events cannot be had.
 int runEvents(const frm_main& form);
 
 }  // namespace win32ui

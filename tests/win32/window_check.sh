@@ -3,35 +3,54 @@
 # SPDX-License-Identifier: MIT
 # Starts the Windows program under Wine (inside in_wine.sh, under with_x.sh),
 # looks at its pixels, drives it with the probe and checks that closing it
-# ends it with status 0, and that while a notice is open a user's click on its
-# close box changes nothing. With --out-of-memory, the window whose clicks run
-# out of memory reports each, leaves a trace of what its window procedure
-# stopped and goes on. With --start-failure, a program whose start-up fails
-# once its window exists shows why, and OK ends it with status 1.
+# ends it with status 0; on a screen at 150%, that it is laid out for it and
+# for a move to a screen at 100% and back, and that while a notice is open a
+# user's click on its close box changes nothing. With --out-of-memory, the
+# window whose clicks run out of memory reports each, leaves a trace of what
+# its window procedure stopped and goes on. With --start-failure, a program
+# whose start-up fails once its window exists shows why, and OK ends it with
+# status 1. A failure shows the end of what the program wrote.
 # Usage: window_check.sh PROGRAM PROBE SCREENSHOT
 #        window_check.sh --out-of-memory PROGRAM PROBE
 #        window_check.sh --start-failure PROGRAM PROBE SCREENSHOT
 set -euo pipefail
-fail() { echo "FAIL: $*" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+log=$work/program.log
+# Why: whether the program ended, and the end of what it wrote.
+fail() {
+  echo "FAIL: $*" >&2
+  local status=0
+  if [ -n "${app:-}" ] && ! kill -0 "$app" 2>/dev/null; then
+    wait "$app" || status=$?
+    echo "The program ended with status $status." >&2
+  fi
+  echo "The end of what the program wrote:" >&2
+  tail -n 40 "$log" | grep . >&2 || echo "(nothing)" >&2
+  exit 1
+}
 # Each program is given five minutes, ample under emulation on a busy host.
 within() { timeout -k 10 300 "$@"; }
-ended() {  # PID STATUS WHAT
+start() {  # PROGRAM: in the background, writing to $log, as $app
+  within wine "$1" 2>"$log" &
+  app=$!
+}
+ended() {  # STATUS WHAT: waits for $app to end
   local status=0
-  wait "$1" || status=$?
-  [ "$status" -ne 124 ] || fail "$3 was still running after five minutes"
-  [ "$status" -eq "$2" ] || fail "$3 ended with status $status"
+  wait "$app" || status=$?
+  app=
+  [ "$status" -ne 124 ] || fail "$2 was still running after five minutes"
+  [ "$status" -eq "$1" ] || fail "$2 ended with status $status"
 }
-state() {  # PID
-  if kill -0 "$1" 2>/dev/null; then
-    echo "is running"
-  else
-    local status=0
-    wait "$1" || status=$?
-    echo "ended with status $status"
-  fi
+# What the probe prints goes to $work/answer, what it says of faults to the
+# check's output, in order, without the warning of Wine's launcher that its
+# 32-bit half is missing.
+run_probe() {
+  local status=0
+  within wine "$probe" "$@" >"$work/answer" 2>"$work/probe.log" || status=$?
+  grep -v wine32 "$work/probe.log" >&2 || true
+  return "$status"
 }
-# Wine's launcher warns of its missing 32-bit half on every start.
-run_probe() { within wine "$probe" "$@" 2> >(grep -v wine32 >&2); }
 # A user's click, with the X server's own pointer.
 click() { xdotool mousemove --sync "$1" "$2" click 1; }
 # The part of the screen that a window of the program covers.
@@ -39,8 +58,6 @@ shoot() {  # LEFT TOP WIDTH HEIGHT FILE
   import -window root "$work/root.png"
   convert "$work/root.png" -crop "${3}x$4+$1+$2" +repage "$5"
 }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 case $1 in
   --out-of-memory)
@@ -49,13 +66,12 @@ case $1 in
     # channel seh. The wide call hands its string on to OutputDebugStringA,
     # which every release logs once (release 10 logs the wide call too), so a
     # trace is counted by that line.
-    WINEDEBUG=warn+seh,+debugstr within wine "$2" 2>"$work/debug.log" &
-    app=$!
+    WINEDEBUG=warn+seh,+debugstr start "$2"
     run_probe out-of-memory || fail "the probe found faults"
-    ended "$app" 0 "the program"
-    traces=$(sed -n 's/.*OutputDebugStringA "\(Quorvel: [^"]*\)\\n".*/\1/p' "$work/debug.log")
+    ended 0 "the program"
+    traces=$(sed -n 's/.*OutputDebugStringA "\(Quorvel: [^"]*\)\\n".*/\1/p' "$log")
     [ "$(grep -c 'std::bad_alloc left the handler of window message 0x0111' <<<"$traces")" -eq 2 ] ||
-      fail "no trace of each click's exception in the window procedure; the program wrote: $traces"
+      fail "no trace of each click's exception in the window procedure; its traces: $traces"
     echo "the window procedure's traces:"
     echo "$traces"
     echo "out of memory twice a click: a notice each time, and the window went on"
@@ -63,13 +79,12 @@ case $1 in
     ;;
   --start-failure)
     probe=$3
-    within wine "$2" 2>/dev/null &
-    app=$!
-    read -r left top width height ok_x ok_y < <(run_probe start-failure) ||
-      fail "the probe found faults; the program $(state "$app")"
+    start "$2"
+    run_probe start-failure || fail "the probe found faults"
+    read -r left top width height ok_x ok_y <"$work/answer"
     shoot "$left" "$top" "$width" "$height" "$4"
     click "$ok_x" "$ok_y"
-    ended "$app" 1 "the program that could not start, on OK,"
+    ended 1 "the program that could not start, on OK,"
     echo "the start-up failure shown until OK, then status 1; screenshot in $4"
     exit 0
     ;;
@@ -78,13 +93,12 @@ program=$1
 probe=$2
 screenshot=$3
 
-within wine "$program" 2>/dev/null &
-app=$!
+start "$program"
 # The probe answers once the window has nothing left to paint; its pixels reach
 # the X server soon after. Nothing touches the window meanwhile, so what is
 # seen is its first paint: looked at until it passes or the time is up.
-read -r left top frame_left frame_top frame_width frame_height < <(run_probe wait) ||
-  fail "the probe saw no window painted"
+run_probe wait || fail "the probe saw no window painted"
+read -r left top frame_left frame_top frame_width frame_height <"$work/answer"
 client=$work/client.png
 deadline=$((SECONDS + 120))
 until
@@ -96,18 +110,25 @@ done
 convert "$work/root.png" -crop "${frame_width}x$frame_height+$frame_left+$frame_top" +repage \
   "$screenshot"
 run_probe check || fail "the probe found faults"
-ended "$app" 0 "the program"
+ended 0 "the program"
 
-# The close box as a user clicks it while a notice is open, and then OK: the
-# program serves its input in order, so once OK has closed the notice the
-# click before it has been served, and changed nothing if the window is there.
-within wine "$program" 2>/dev/null &
-app=$!
-read -r close_x close_y ok_x ok_y < <(run_probe notice-open) || fail "the probe found faults"
+# On a screen at 150%, as Wine makes it for a program that starts while the
+# user's setting names 144 DPI: the window laid out for it, and again after a
+# move to a screen at 100% and back. Then the close box as a user clicks it
+# while a notice is open, and then OK: the program serves its input in order,
+# so once OK has closed the notice the click before it has been served, and
+# changed nothing if the window is there.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null \
+  2> >(grep -v wine32 >&2) || fail "Wine took no setting of 144 DPI"
+start "$program"
+run_probe dpi 144 || fail "the probe found faults at 144 DPI"
+run_probe notice-open || fail "the probe found faults"
+read -r close_x close_y ok_x ok_y <"$work/answer"
 click "$close_x" "$close_y"
 click "$ok_x" "$ok_y"
 run_probe notice-closed || fail "the probe found faults after a click on the close box and OK"
 click "$close_x" "$close_y"
-ended "$app" 0 "closed by its close box after a notice, the program"
-echo "window, keys, notices and exit checked; under a notice the window was disabled and a" \
-  "click on its close box changed nothing; screenshot in $screenshot"
+ended 0 "closed by its close box after a notice, the program"
+echo "window, keys, notices and exit checked; laid out at 144 DPI, at 96 and back; under a" \
+  "notice the window was disabled and a click on its close box changed nothing; screenshot in" \
+  "$screenshot"

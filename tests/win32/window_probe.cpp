@@ -5,6 +5,8 @@
 //   window_probe wait   waits for the window to be painted whole; prints its
 //                       client area's corner and its frame's rectangle on the screen
 //   window_probe check  checks the window, its keys and its notices, then closes it
+//   window_probe dpi DPI  sees the window laid out for a screen of that DPI, and
+//                       again after a move to a screen of 96 DPI and back
 //   window_probe notice-open  opens a notice, sees the window disabled under it;
 //                       prints where the window's close box and the notice's OK are
 //   window_probe notice-closed  sees the notice closed and the window enabled again
@@ -17,14 +19,22 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <thread>
-#include <vector>
 
+#include "calc/command.h"
+#include "calc/notice.h"
+#include "calc/runtime_error.h"
+#include "calc/start_failure.h"
+#include "calc/start_texts.h"
 #include "form/app_info.h"
 #include "form/controls.h"
+#include "form/twips.h"
 #include "win32/control_id.h"
 #include "win32/wide.h"
 
@@ -157,27 +167,6 @@ HWND focusedControl(HWND window) {
   return focus != nullptr && GetParent(focus) != window ? GetParent(focus) : focus;
 }
 
-// Presses Tab until the focus is in the control, each time waiting for the
-// focus to arrive in the next control of the tab order: a press while the
-// focus is on its way there would move it once too often.
-void tabTo(HWND window, HWND control) {
-  for (std::size_t i = 0; i < form::kTabOrder.size() && focusedControl(window) != control; ++i) {
-    HWND from = nullptr;
-    waitFor([&] { return (from = focusedControl(window)) != nullptr; });
-    const auto* const at = std::ranges::find(form::kTabOrder, from, [&](const form::Control* c) {
-      return GetDlgItem(window, win32ui::controlId(*c));
-    });
-    const std::size_t next =
-        at == form::kTabOrder.end()
-            ? 0
-            : (static_cast<std::size_t>(at - form::kTabOrder.begin()) + 1) % form::kTabOrder.size();
-    HWND expected = GetDlgItem(window, win32ui::controlId(*form::kTabOrder.at(next)));
-    pressKey(window, VK_TAB);
-    waitFor([&] { return focusedControl(window) == expected; });
-  }
-  expect(focusedControl(window) == control, "Tab reaches the entry");
-}
-
 void type(HWND control, std::string_view text) {
   SendMessageW(control, EM_SETSEL, 0, -1);
   for (const wchar_t c : toWide(text)) SendMessageW(control, WM_CHAR, c, 0);
@@ -203,36 +192,86 @@ void setEntries(HWND window, std::string_view income, std::string_view insurance
   setText(controlOf(window, "Text3"), exemption);
 }
 
-void checkFrame(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  expect(client.right == 554 && client.bottom == 199,
-         "client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+// The window as it is laid out for a screen of the DPI: its client area, and
+// each control at its place with the size that the controls table gives it.
+void checkLayout(HWND window, UINT dpi) {
+  const auto pixels = [dpi](int twips) { return form::twipsToPixels(twips, dpi); };
+  const std::string at = " at " + std::to_string(dpi) + " DPI: ";
+  // Wine draws every window's frame at the DPI of its one screen: the client
+  // area has its size only where the frame is at the same DPI.
+  if (GetDpiForSystem() == dpi) {
+    RECT client{};
+    GetClientRect(window, &client);
+    expect(
+        client.right == pixels(form::kClientWidth) && client.bottom == pixels(form::kClientHeight),
+        "client area" + at + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+  }
+  for (const form::Control& control : form::kControls) {
+    RECT place{};
+    GetWindowRect(controlOf(window, control.name), &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    // A label sized to its caption takes its font's width, a combo box its
+    // edit field's height.
+    expect(place.left == pixels(control.left) && place.top == pixels(control.top) &&
+               (control.width == form::kSizedToCaption ||
+                place.right - place.left == pixels(control.width)) &&
+               (control.kind == form::Kind::ComboBox ||
+                place.bottom - place.top == pixels(control.height)),
+           std::string(control.name) + at + std::to_string(place.left) + "," +
+               std::to_string(place.top) + " " + std::to_string(place.right - place.left) + "x" +
+               std::to_string(place.bottom - place.top));
+  }
   const auto style = GetWindowLongW(window, GWL_STYLE);
   expect((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0, "a fixed frame without maximise box");
   expect(textOf(window) == form::kCaption, "caption " + textOf(window));
 }
 
-void checkStartTexts(HWND window) {
-  const std::vector<std::pair<std::string_view, std::string_view>> start{
-      {"Text1", ""},
-      {"Text2", "0"},
-      {"Text3", "3500"},
-      {"Text4", "0"},
-      {"Combo1", "工资、薪金所得"}};
-  for (const auto& [name, text] : start) {
-    expect(textOf(controlOf(window, name)) == text,
-           std::string(name) + " starts with " + textOf(controlOf(window, name)));
+// Sends the window a message whose lParam points to the value, which it may
+// change: the value is lent to the window's process for the message, as
+// Windows carries the data of no such message from another process.
+template <typename T>
+void sendPointing(HWND window, UINT message, WPARAM wParam, T& value) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+  if (void* lent = VirtualAllocEx(process, nullptr, sizeof value, MEM_COMMIT | MEM_RESERVE,
+                                  PAGE_READWRITE)) {
+    WriteProcessMemory(process, lent, &value, sizeof value, nullptr);
+    SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(lent));
+    ReadProcessMemory(process, lent, &value, sizeof value, nullptr);
+    VirtualFreeEx(process, lent, 0, MEM_RELEASE);
+  } else {
+    expect(false, "memory in the window's process, error " + std::to_string(GetLastError()));
   }
-  expect(focusOf(window) == controlOf(window, "Text1"), "the focus starts in Text1");
+  CloseHandle(process);
 }
 
-void checkFirstClick(HWND window) {
-  PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
-  expect(answerMessageBox(window) ==
-             "您输入的不是数字！\r-----------------------\rError: Check your input is not a number",
-         "a click with the start texts gives notice 1");
-  expect(textOf(controlOf(window, "Text4")) == "0", "Text4 keeps 0 after notice 1");
+// The window moved to a screen of the DPI, as Windows moves it: asked for its
+// size there, then told the DPI and the rectangle that fits that size.
+void moveToScreen(HWND window, UINT dpi) {
+  SIZE size{};
+  sendPointing(window, WM_GETDPISCALEDSIZE, dpi, size);
+  RECT suggested{};
+  GetWindowRect(window, &suggested);
+  suggested.right = suggested.left + size.cx;
+  suggested.bottom = suggested.top + size.cy;
+  sendPointing(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), suggested);
+}
+
+// Its caption is its start text.
+constexpr const form::Control& kCombo1 = form::control("Combo1");
+
+void checkStartTexts(HWND window) {
+  const auto texts = calc::startTexts();
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const form::Control& box = *form::kTextBoxes.at(i);
+    expect(textOf(controlOf(window, box.name)) == texts.at(i),
+           std::string(box.name) + " starts with " + textOf(controlOf(window, box.name)));
+  }
+  expect(textOf(controlOf(window, kCombo1.name)) == kCombo1.caption,
+         "Combo1 starts with " + textOf(controlOf(window, kCombo1.name)));
+  expect(focusOf(window) == controlOf(window, "Text1"), "the focus starts in Text1");
 }
 
 // Tab walks Text1, Text2, Text3, Command1, Text4, Combo1 and back to Text1.
@@ -246,31 +285,23 @@ void checkTabOrder(HWND window) {
   }
 }
 
+// Each entry with a limit keeps that many characters, typed or pasted, of a
+// megabyte too.
 void checkLimits(HWND window) {
-  struct Limit {
-    std::string_view name, typed, kept;
-  };
-  for (const Limit& limit :
-       {Limit{"Text1", "12345678901", "1234567890"}, Limit{"Text2", "1234567", "123456"},
-        Limit{"Text3", "12345", "1234"}}) {
-    HWND box = controlOf(window, limit.name);
-    type(box, limit.typed);
-    expect(textOf(box) == limit.kept, std::string(limit.name) + " typed: " + textOf(box));
-    paste(box, std::string(limit.typed) + std::string(limit.typed));
-    expect(textOf(box) == limit.kept, std::string(limit.name) + " pasted: " + textOf(box));
+  for (const form::Control* entry : form::kTextBoxes) {
+    if (entry->maxLength == 0) continue;
+    HWND box = controlOf(window, entry->name);
+    const std::string kept(static_cast<std::size_t>(entry->maxLength), '7');
+    type(box, kept + "7");
+    expect(textOf(box) == kept, std::string(entry->name) + " typed: " + textOf(box));
+    paste(box, std::string(1 << 20, '7'));
+    expect(textOf(box) == kept, std::string(entry->name) + " pasted: " + textOf(box).substr(0, 20));
   }
-  HWND text1 = controlOf(window, "Text1");
-  paste(text1, std::string(1 << 20, '7'));
-  expect(textOf(text1) == "7777777777", "a pasted megabyte leaves " + textOf(text1).substr(0, 20));
 }
 
-void checkJunkAndBurst(HWND window) {
+// A burst of clicks is served one after another, each to its end.
+void checkBurst(HWND window) {
   HWND text4 = controlOf(window, "Text4");
-  setEntries(window, "junk", "0", "3500");
-  PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
-  expect(answerMessageBox(window).starts_with("您输入的不是数字！"), "junk gives notice 1");
-
-  // A burst of clicks is served one after another, each to its end.
   setEntries(window, "6000", "500", "3500");
   setText(text4, "");
   for (int i = 0; i < 100; ++i) PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
@@ -286,18 +317,15 @@ void checkJunkAndBurst(HWND window) {
 
 void checkCalculations(HWND window) {
   HWND text4 = controlOf(window, "Text4");
-  setEntries(window, "6000", "500", "3500");
-  clickQuietly(window);
-  expect(textOf(text4) == "95", "6000 and 500 give " + textOf(text4));
-
-  // Enter in an entry presses the default button, Command1.
+  // Enter in an entry presses the default button, Command1: Tab went round
+  // to Text1.
   setEntries(window, "3000", "0", "3500");
-  tabTo(window, controlOf(window, "Text1"));
+  expect(focusedControl(window) == controlOf(window, "Text1"), "the focus is back in Text1");
   pressKey(window, VK_RETURN);
   HWND box = nullptr;
   expect(waitFor([&] { return (box = messageBox()) != nullptr; }), "Enter presses Command1");
   expect(textOf(text4) == "0", "Text4 shows 0 under the zero-tax notice: " + textOf(text4));
-  expect(answerMessageBox(window) == "不用缴纳个税，我穷人一个啊！",
+  expect(answerMessageBox(window) == calc::prompt(calc::kNotices[calc::NoTaxDue]),
          "3000 gives the zero-tax notice");
   expect(waitFor([&] { return textOf(text4).empty(); }), "Text4 is emptied after the notice");
 
@@ -305,14 +333,10 @@ void checkCalculations(HWND window) {
   clickQuietly(window);
   setText(controlOf(window, "Text3"), "9e99");
   PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
-  expect(answerMessageBox(window) == "数值溢出！\r-----------------------\rError: Overflow",
-         "an exemption of 9e99 gives the overflow box");
+  expect(
+      answerMessageBox(window) == calc::RuntimeError(calc::RuntimeError::Kind::Overflow).prompt(),
+      "an exemption of 9e99 gives the overflow box");
   expect(textOf(text4) == "95", "Text4 keeps 95 after the overflow: " + textOf(text4));
-
-  // The program goes on.
-  setEntries(window, "7000", "500", "3500");
-  clickQuietly(window);
-  expect(textOf(text4) == "195", "7000 and 500 give " + textOf(text4));
 }
 
 }  // namespace
@@ -328,23 +352,25 @@ int startFailure() {
   std::string lines = prompt;
   std::ranges::replace(lines, '\r', '\n');
   std::fprintf(stderr, "the message box says:\n%s\n", lines.c_str());
-  expect(prompt.starts_with("程序无法启动！\r-----------------------\rError: "),
-         "the message box says that the program cannot start, and why");
+  // Why it cannot start follows the prompt of a failure that says nothing.
+  expect(
+      prompt.starts_with(calc::startFailurePrompt(std::make_exception_ptr(std::runtime_error("")))),
+      "the message box says that the program cannot start, and why");
   expect(GetWindow(box, GW_OWNER) == nullptr && mainWindow() == nullptr,
          "the message box stands alone: the window is gone");
-  // Where to click only once all is as it should be: the caller reads no
-  // status of the probe's, only what it prints.
   if (failures != 0) return 1;
   RECT rect{};
   GetWindowRect(box, &rect);
   const POINT ok = centreOf(GetDlgItem(box, IDOK));
   std::printf("%ld %ld %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
               rect.bottom - rect.top, ok.x, ok.y);
-  return failures == 0 ? 0 : 1;
+  return 0;
 }
 
 int main(int argc, char** argv) {
-  const std::string_view command = argc == 2 ? argv[1] : "";
+  // Every place and size in the screen's own pixels, at any DPI.
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  const std::string_view command = argc >= 2 ? argv[1] : "";
   if (command == "start-failure") return startFailure();
   HWND window = nullptr;
   if (!waitFor(
@@ -363,7 +389,10 @@ int main(int argc, char** argv) {
       }
       return true;
     };
-    if (!waitFor(allPainted)) std::fprintf(stderr, "FAIL: the window is never painted whole\n");
+    if (!waitFor(allPainted)) {
+      std::fprintf(stderr, "FAIL: the window is never painted whole\n");
+      return 1;
+    }
     POINT corner{0, 0};
     ClientToScreen(window, &corner);
     RECT frame{};
@@ -380,12 +409,15 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "FAIL: a click with the start texts gives no notice\n");
       return 1;
     }
+    expect(textOf(GetDlgItem(box, kPromptId)) == calc::prompt(calc::kNotices[calc::NotANumber]),
+           "a click with the start texts gives notice 1");
+    expect(textOf(controlOf(window, "Text4")) == "0", "Text4 keeps 0 under notice 1");
     expect(IsWindowEnabled(window) == FALSE, "the window is disabled while its notice is open");
     const POINT close = closeBoxOf(window);
     if (failures != 0) return 1;
     const POINT ok = centreOf(GetDlgItem(box, IDOK));
     std::printf("%ld %ld %ld %ld\n", close.x, close.y, ok.x, ok.y);
-    return failures == 0 ? 0 : 1;
+    return 0;
   }
   if (command == "notice-closed") {
     expect(waitFor([] { return messageBox() == nullptr; }), "the notice closes on OK");
@@ -395,9 +427,9 @@ int main(int argc, char** argv) {
   if (command == "out-of-memory") {
     for (int click = 0; click < 2; ++click) {
       PostMessageW(controlOf(window, "Command1"), BM_CLICK, 0, 0);
-      expect(
-          answerMessageBox(window) == "内存不足！\r-----------------------\rError: Out of memory",
-          "a click out of memory gives its notice");
+      expect(answerMessageBox(window) ==
+                 calc::RuntimeError(calc::RuntimeError::Kind::OutOfMemory).prompt(),
+             "a click out of memory gives its notice");
       DWORD_PTR result = 0;
       expect(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kServedMs, &result) != 0,
              "the window serves its messages after the click");
@@ -406,19 +438,29 @@ int main(int argc, char** argv) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     return failures == 0 ? 0 : 1;
   }
+  if (command == "dpi" && argc == 3) {
+    const auto dpi = static_cast<UINT>(std::strtoul(argv[2], nullptr, 10));
+    expect(GetDpiForSystem() == dpi, "the screen's DPI: " + std::to_string(GetDpiForSystem()));
+    checkLayout(window, dpi);
+    for (const UINT next : {UINT{USER_DEFAULT_SCREEN_DPI}, dpi}) {
+      moveToScreen(window, next);
+      checkLayout(window, next);
+    }
+    return failures == 0 ? 0 : 1;
+  }
   if (command != "check") {
-    std::fprintf(
-        stderr,
-        "usage: window_probe wait|check|notice-open|notice-closed|out-of-memory|start-failure\n");
+    std::fprintf(stderr,
+                 "usage: window_probe wait|check|dpi DPI|notice-open|notice-closed|out-of-memory|"
+                 "start-failure\n");
     return 2;
   }
-  checkFrame(window);
+  checkLayout(window, USER_DEFAULT_SCREEN_DPI);
   checkStartTexts(window);
   checkTabOrder(window);
-  checkFirstClick(window);
   checkLimits(window);
   checkCalculations(window);
-  checkJunkAndBurst(window);
+  // The program goes on after the overflow.
+  checkBurst(window);
   PostMessageW(window, WM_CLOSE, 0, 0);
   return failures == 0 ? 0 : 1;
 }
