@@ -60,7 +60,10 @@ if ! chroot "$root" /usr/lib/ld-linux.so.2 --version >/dev/null 2>&1; then
   echo ":$name:$type:$offset:$magic:$mask:$root$interpreter:${flags//F/}F" >"$binfmt/register"
   registered=$binfmt/$name
 fi
-status=0
+# Waited for in the background, so that a signal to this script ends the
+# run at once, its traps killing what runs in the root.
 chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LC_ALL=C.UTF-8 \
-  DEBIAN_FRONTEND=noninteractive "$@" || status=$?
+  DEBIAN_FRONTEND=noninteractive "$@" &
+status=0
+wait "$!" || status=$?
 exit "$status"
