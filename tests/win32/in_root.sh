@@ -3,12 +3,13 @@
 # SPDX-License-Identifier: MIT
 # Runs COMMAND as root in ROOT, the Debian root of wine32_root.sh, with SHARE
 # at /mnt there, and gives SHARE back to the caller afterwards. The root sees
-# the machine's processes and devices, and a /tmp emptied before and after. Where the processor runs no 32-bit code (these
-# machines' do not), the root's own qemu-i386 runs its i386 programs:
-# registered with binfmt_misc for this run only, under a name of the project's
-# own, in a binfmt_misc mounted in the root's /proc. Every mount is undone, the
-# registration removed and what the command left running killed on exit. One
-# run at a time in a root. Exits with COMMAND's status.
+# the machine's processes and devices, and a /tmp emptied before and after.
+# Where the machine runs no 32-bit code (a kernel without IA-32 emulation),
+# the root's own qemu-i386 runs its i386 programs: registered with binfmt_misc
+# for this run only, under a name of the project's own, in a binfmt_misc
+# mounted in the root's /proc. Every mount is undone, the registration removed
+# and what the command left running killed on exit. One run at a time in a
+# root. Exits with COMMAND's status.
 # Usage: in_root.sh ROOT SHARE COMMAND [ARGUMENT...]
 set -euo pipefail
 [ "$(id -u)" -eq 0 ] || exec sudo -- "$0" "$@"
@@ -48,7 +49,7 @@ for mount in sys dev; do
 done
 mount --bind "$share" "$root/mnt"
 
-# The i386 loader answers where the processor runs 32-bit code, or where
+# The i386 loader answers where the machine runs 32-bit code, or where
 # something on the machine already runs it.
 if ! chroot "$root" /usr/lib/ld-linux.so.2 --version >/dev/null 2>&1; then
   binfmt=$root/proc/sys/fs/binfmt_misc

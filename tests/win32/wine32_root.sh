@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 # Makes, once, the Debian root in which Wine's 32-bit half runs the 32-bit
 # Windows programs (in_root.sh runs a command in it): Debian 13, whose
-# qemu-user 10 runs i386 programs where the processor cannot, with the i386
+# qemu-user 10 runs i386 programs where the machine cannot, with the i386
 # architecture added in the root only, never to this machine. The root is
 # kept in the cache under a name made from this recipe and the Wine setup of
 # wine_prefix.sh, and made anew only when one of them changes. Prints the
@@ -18,7 +18,7 @@ made=$cache/wine32-$suite-$key
 found() { [ -d "$made" ] && echo "$made"; }
 found && exit 0
 if [ "${1:-}" = --find ]; then
-  echo "FAIL: no root in $made: make it first with $0 (about 4 minutes," \
+  echo "FAIL: no root in $made: make it first with $0 (2 to 5 minutes," \
     "as root or through sudo; ./test does)" >&2
   exit 1
 fi
