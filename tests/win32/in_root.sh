@@ -22,9 +22,11 @@ mounts=(proc sys dev mnt)
 registered=
 leave() {
   # Nothing that the command left running holds the mounts as they are undone.
+  # The root is told by its inode: a path would also name another root of the
+  # same name seen from a chroot of its own.
   local process
   for process in /proc/[0-9]*; do
-    [ "$(readlink "$process/root" 2>/dev/null)" != "$root" ] || kill -KILL "${process#/proc/}" 2>/dev/null || true
+    [ ! "$process/root" -ef "$root" ] || kill -KILL "${process#/proc/}" 2>/dev/null || true
   done
   [ -z "$registered" ] || echo -1 >"$registered" 2>/dev/null || true
   local mount
