@@ -26,16 +26,17 @@ test_packages=(
   # the checks of the window under a real X server (tests/with_x.sh), the keys
   # and clicks sent to it, its screenshots, and the processes it leaves
   xvfb xdotool imagemagick procps
-  # the Windows program run under Wine (its 64-bit half only: this machine
-  # runs no 32-bit programs)
+  # the Windows program run under Wine (its 64-bit half only here: the 32-bit
+  # one runs in the root below)
   wine64 wine fonts-wine
   # the Windows program file's machine and subsystem, its version record and
   # icon group, read with pefile
   python3-pefile
-  # the 32-bit Windows programs run in an emulated machine (tests/win32/guest32.sh),
-  # whose Debian is installed from the archive into a folder and made a disk
-  # (mke2fs, which a minimal Debian 13 lacks)
-  qemu-system-x86 debootstrap e2fsprogs
+  # the 32-bit Windows programs run by Wine's 32-bit half in a Debian root of
+  # their own (tests/win32/wine32_root.sh), installed from the archive into a
+  # folder: the i386 architecture and qemu-user are the root's, never this
+  # machine's
+  debootstrap
   # checking the Debian package
   desktop-file-utils appstream lintian
   # fuzzing and static analysis, with the release's own clang; clang-format

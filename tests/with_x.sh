@@ -19,8 +19,7 @@ trap 'exit 1' TERM INT
 mkfifo "$work/display"
 export X_SERVER_LOG=$work/x-server.log
 # The server writes its display's number once it takes connections; a server
-# that dies first closes the pipe unwritten. The limit only ends a hang: in
-# the emulated machine on a busy host a start can take over a minute.
+# that dies first closes the pipe unwritten. The limit only ends a hang.
 limit=300
 Xvfb -displayfd 3 -screen 0 1024x400x24 -dpi 96 -noreset -nolisten tcp 3>"$work/display" \
   2>"$X_SERVER_LOG" &

@@ -19,7 +19,7 @@ trap 'exit 1' TERM INT
 export LC_ALL=C.UTF-8
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # QUORVEL_WINE_PREFIX, where set, names a prefix that wine_prefix.sh set up
-# before (the guest of guest_image.sh keeps one): a copy of it saves the minute
+# before (the root of wine32_root.sh keeps one): a copy of it saves the minute
 # that setting one up takes there.
 if [ -n "${QUORVEL_WINE_PREFIX:-}" ]; then
   cp -a "$QUORVEL_WINE_PREFIX" "$WINEPREFIX"
@@ -30,7 +30,7 @@ if [ -n "${QUORVEL_WINE_PREFIX:-}" ]; then
   # Wine's helpers keep the output of the program that starts the session:
   # started by the command below, they would hold its pipes open to the end.
   # The prompt's session is up once it has run a command; three minutes leave
-  # room for an emulated machine whose host is busy.
+  # room for emulated i386 programs on a busy host.
   echo "type nul > Z:${work//\//\\}\\session" >&8
   for ((tenths = 0; tenths < 1800; tenths++)); do
     [ ! -e "$work/session" ] || break

@@ -54,11 +54,11 @@ void expect(bool ok, const std::string& what) {
 using win32ui::fromWide;
 using win32ui::toWide;
 
-// Ample time for a message to be served, in an emulated machine on a busy host too.
+// Ample time for a message to be served, where i386 programs are emulated on a busy host too.
 constexpr UINT kServedMs = 30000;
 
-// Keeps asking until the answer comes or the program has had ample time, in an
-// emulated machine on a busy host too.
+// Keeps asking until the answer comes or the program has had ample time, where
+// i386 programs are emulated on a busy host too.
 bool waitFor(const std::function<bool()>& done) {
   for (auto waited = 0ms; waited < 120s; waited += 20ms) {
     if (done()) return true;

@@ -5,8 +5,8 @@
 # environment of in_wine.sh. Usage: wine_prefix.sh
 set -euo pipefail
 # Quiet, but a prefix that cannot be set up says why. Wine's loader waits
-# five minutes at most for a new prefix's set-up, which the emulated machine
-# outlasts when its host is busy: the command then fails while the set-up goes
+# five minutes at most for a new prefix's set-up, which emulated i386 programs
+# outlast when their host is busy: the command then fails while the set-up goes
 # on. Once the server has nothing left to run, the set-up has ended, and asked
 # again the prefix answers at once.
 if ! wineboot --init >"$WINEPREFIX.log" 2>&1; then

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-# Runs in the guest of guest_image.sh, in a copy of the folder that guest32.sh
-# shares with it: the 32-bit driver on every batch, the window and the
-# installer, each in a Wine of its own and within a time limit of its own,
-# ample for an emulated machine on a busy host. Each check leaves
-# results/NAME.log and results/NAME.status; the driver leaves its answers to
-# each batch in results/driver for guest32.sh to compare.
-# Usage: guest_checks.sh PROGRAM MSI CHECK... (the names of the program and the
-#        installer in the shared folder; the checks among drivers, window,
+# Runs in the root of wine32_root.sh, in the folder that wine32.sh lays out
+# for it: the 32-bit driver on every batch, the window and the installer, side
+# by side, each in a Wine and under an X server of its own and within a time
+# limit of its own, ample for emulated i386 programs on a busy host. Each check
+# leaves results/NAME.log and results/NAME.status; the driver leaves its
+# answers to each batch in results/driver for wine32.sh to compare.
+# Usage: wine32_checks.sh PROGRAM MSI CHECK... (the names of the program and
+#        the installer in that folder; the checks among drivers, window,
 #        window.outOfMemory, window.startFailure and msi)
-#        guest_checks.sh drivers (inside in_wine.sh: every batch in one Wine session)
+#        wine32_checks.sh drivers (inside in_wine.sh: every batch in one Wine session)
 set -uo pipefail
 share=$(cd "$(dirname "$0")/../.." && pwd)
 results=$share/results
@@ -58,5 +58,6 @@ for name in "${@:3}"; do
         "$results/screenshot-start-failure.png"
       ;;
     msi) check msi 900 "${in_x[@]}" "$tests/win32/msi_check.sh" "$share/$2" ;;
-  esac
+  esac &
 done
+wait
