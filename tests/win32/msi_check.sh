@@ -25,11 +25,11 @@ fail() {
 within() { timeout -k 10 300 "$@"; }
 program=$QUORVEL_PROGRAM_NAME.exe
 drive=$WINEPREFIX/drive_c
-uninstall='Microsoft\Windows\CurrentVersion\Uninstall'
+uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # Where a package of each processor installs and is listed on 64-bit Windows:
 # a 32-bit one in Program Files (x86) and the registry's 32-bit view.
 declare -A files=([x86]='Program Files (x86)' [x64]='Program Files')
-declare -A view=([x86]='HKLM\Software\Wow6432Node\' [x64]='HKLM\Software\')
+declare -A view=([x86]=/reg:32 [x64]=/reg:64)
 arch_of() { local name=${1##*-}; echo "${name%.msi}"; }
 
 table() { msiinfo export "$msi" "$1" | tail -n +4 | tr -d '\r'; }
@@ -53,7 +53,7 @@ msiexec() {  # /i|/x PACKAGE
 }
 shortcuts() { find "$drive" -path '*Start Menu/Programs/*' -name 'Quorvel.lnk'; }
 entries() {  # ARCH: what the registry lists in that processor's view
-  wine reg query "${view[$1]}$uninstall" /s 2>/dev/null | tr -d '\r' |
+  wine reg query "$uninstall" /s "${view[$1]}" 2>/dev/null | tr -d '\r' |
     grep -B20 -A30 'DisplayName    REG_SZ    Quorvel$' || true
 }
 listed() { entries "$1" | grep -c 'DisplayName    REG_SZ    Quorvel$' || true; }
