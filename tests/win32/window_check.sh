@@ -112,14 +112,18 @@ convert "$work/root.png" -crop "${frame_width}x$frame_height+$frame_left+$frame_
 run_probe check || fail "the probe found faults"
 ended 0 "the program"
 
-# On a screen at 150%, as Wine makes it for a program that starts while the
+# On a screen at 150%, as Windows makes it for a user who signs in while the
 # user's setting names 144 DPI: the window laid out for it, and again after a
-# move to a screen at 100% and back. Then the close box as a user clicks it
-# while a notice is open, and then OK: the program serves its input in order,
-# so once OK has closed the notice the click before it has been served, and
-# changed nothing if the window is there.
+# move to a screen at 100% and back. The setting holds from the next session,
+# as on Windows: Wine from release 10 gives each monitor the DPI that the
+# setting named when the session started. Then the close box as a user clicks
+# it while a notice is open, and then OK: the program serves its input in
+# order, so once OK has closed the notice the click before it has been served,
+# and changed nothing if the window is there.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null \
   2> >(grep -v wine32 >&2) || fail "Wine took no setting of 144 DPI"
+wineserver -k
+wineserver -w
 start "$program"
 run_probe dpi 144 || fail "the probe found faults at 144 DPI"
 run_probe notice-open || fail "the probe found faults"
