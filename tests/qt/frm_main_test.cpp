@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "form/app_info.h"
 #include "form/controls.h"
 #include "qt/to_qstring.h"
 
@@ -43,8 +44,8 @@ class FrmMainTest : public QObject {
     row("Text1", "QLineEdit", {72, 40, 145, 18}, 9, false, "收入金额");
     row("Combo1", "QComboBox", {72, 8, 145, 20}, 9, false, "工资、薪金所得");
     row("Label12", "QLabel", {}, 9, false, "发布日期：2011-07-03");
-    row("Label11", "QLabel", {112, 152, 0, 12}, 9, false, "E-mail: veskaro@example.com");
-    row("Label10", "QLabel", {}, 9, false, "作者：Veskaro");
+    row("Label11", "QLabel", {112, 152, 0, 12}, 9, false, "E-mail: " QUORVEL_CONTACT_EMAIL);
+    row("Label10", "QLabel", {}, 9, false, "作者：" QUORVEL_MAKER);
     row("Label9", "QLabel", {}, 9, true,
         " 注：根据个税法规定，个人所得税免征额自2011年9月1日起由2000元提高到3500元。");
     row("Label8", "QLabel", {}, 9, false, "元");
