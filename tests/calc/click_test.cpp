@@ -69,7 +69,9 @@ struct Row {
   Kind kind;
   std::optional<std::string> prompt;  // nothing: the box could not be shown
   std::array<std::string, 4> texts = kTypical;
-  std::vector<calc::ShownNotice> notices = {};
+  // Empty unless a row says: without it the compilers warn of each row that
+  // leaves it out.
+  std::vector<calc::ShownNotice> notices = {};  // NOLINT(readability-redundant-member-init)
 };
 
 void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
@@ -84,7 +86,10 @@ TEST_P(ClickBarrier, ReportsAnyException) {
   const Row& row = GetParam();
   FailingHost host(row.faults, row.texts);
   const calc::RecordedRun run = host.click({});
-  ASSERT_TRUE(run.error.has_value());
+  if (!run.error) {
+    ADD_FAILURE() << "the click reported no error";
+    return;
+  }
   EXPECT_EQ(run.error->kind, row.kind);
   EXPECT_EQ(run.error->prompt, row.prompt);
   EXPECT_EQ(run.notices, row.notices);
