@@ -3,11 +3,10 @@
 #include "calc/text_to_number.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <string>
-#include <system_error>
 
+#include "calc/decimal.h"
 #include "calc/utf8.h"
 
 namespace calc {
@@ -34,7 +33,7 @@ std::optional<std::u32string> decode(std::string_view text) {
   return out;
 }
 
-// Whether a plain-digit number that from_chars found out of range is too large
+// Whether a plain-digit number found out of range is too large
 // rather than too small: the decimal exponent of its first significant digit
 // is then positive.
 bool beyondRange(std::string_view number) {
@@ -79,7 +78,7 @@ std::optional<double> fullTextConversion(std::string_view text, const NumberLoca
   const auto digitHere = [&] { return i < s.size() && isDigit(s[i]); };
   const auto signHere = [&] { return i < s.size() && (s[i] == U'+' || s[i] == U'-'); };
 
-  // The digits for from_chars: "[-]ddd[.ddd][e[-]ddd]".
+  // The digits for the conversion: "[-]ddd[.ddd][e[-]ddd]".
   std::string number;
   number.reserve(s.size() + 1);
   if (signHere()) {
@@ -122,13 +121,9 @@ std::optional<double> fullTextConversion(std::string_view text, const NumberLoca
   }
   if (i != s.size()) return std::nullopt;
 
-  double value = 0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
-    if (beyondRange(number)) return std::nullopt;
-    return number.front() == '-' ? -0.0 : 0.0;
-  }
-  return value;
+  if (const auto value = decimalValue(number)) return value;
+  if (beyondRange(number)) return std::nullopt;
+  return number.front() == '-' ? -0.0 : 0.0;
 }
 
 }  // namespace calc

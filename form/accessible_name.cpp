@@ -15,7 +15,8 @@ constexpr std::array<std::string_view, 3> kUnspoken{"\uFF1A", "\u3000", " "};
 
 std::string accessibleName(const Control& entry) {
   if (entry.labelledBy.empty()) return {};
-  const auto* label = std::ranges::find(kControls, entry.labelledBy, &Control::name);
+  const auto* label = std::find_if(kControls.begin(), kControls.end(),
+                                   [&](const Control& c) { return c.name == entry.labelledBy; });
   std::string name(label->caption);
   for (const std::string_view piece : kUnspoken) {
     for (auto at = name.find(piece); at != std::string::npos; at = name.find(piece, at)) {

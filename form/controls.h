@@ -141,9 +141,11 @@ consteval const Control& control(std::string_view name) {
 // Whether the control can take the focus: labels never do.
 constexpr bool takesFocus(const Control& c) { return c.kind != Kind::Label; }
 
+constexpr bool isDefault(const Control& c) { return c.isDefault; }
+
 // The controls that take the focus, in the order Tab walks them.
 inline constexpr auto kTabOrder = [] {
-  std::array<const Control*, std::ranges::count_if(kControls, takesFocus)> order{};
+  std::array<const Control*, std::count_if(kControls.begin(), kControls.end(), takesFocus)> order{};
   std::size_t next = 0;
   for (int index = 0; index < static_cast<int>(kControls.size()); ++index) {
     for (const Control& c : kControls) {
@@ -155,7 +157,7 @@ inline constexpr auto kTabOrder = [] {
 
 // The default button: the one that Enter anywhere in the window presses.
 inline constexpr const Control& kDefaultButton =
-    *std::ranges::find_if(kControls, &Control::isDefault);
+    *std::find_if(kControls.begin(), kControls.end(), isDefault);
 
 // Text1..Text4, in the order of the calculation's text boxes.
 inline constexpr std::array<const Control*, 4> kTextBoxes{&control("Text1"), &control("Text2"),
@@ -167,22 +169,23 @@ inline constexpr std::array<const Control*, 4> kTextBoxes{&control("Text1"), &co
 inline constexpr auto kStackingOrder = [] {
   std::array<const Control*, kControls.size()> order{};
   for (std::size_t i = 0; i < kControls.size(); ++i) order.at(i) = &kControls.at(i);
-  std::ranges::sort(order, {}, &Control::tabIndex);
+  std::sort(order.begin(), order.end(),
+            [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
   return order;
 }();
 
 // The rules the table keeps, checked when it is compiled.
 constexpr bool isLabel(std::string_view name) {
-  return std::ranges::any_of(
-      kControls, [&](const Control& c) { return c.name == name && c.kind == Kind::Label; });
+  return std::any_of(kControls.begin(), kControls.end(),
+                     [&](const Control& c) { return c.name == name && c.kind == Kind::Label; });
 }
-static_assert(std::ranges::all_of(kControls,
-                                  [](const Control& c) {
-                                    return c.labelledBy.empty() || isLabel(c.labelledBy);
-                                  }),
+static_assert(std::all_of(kControls.begin(), kControls.end(),
+                          [](const Control& c) {
+                            return c.labelledBy.empty() || isLabel(c.labelledBy);
+                          }),
               "an entry is named by something other than a label");
 
-static_assert(std::ranges::count_if(kControls, &Control::isDefault) == 1 &&
+static_assert(std::count_if(kControls.begin(), kControls.end(), isDefault) == 1 &&
                   kDefaultButton.kind == Kind::CommandButton,
               "the window has not one default button");
 
@@ -198,10 +201,10 @@ consteval bool tabIndexesAreUnique() {
 }
 static_assert(tabIndexesAreUnique(), "two controls share a tab index");
 
-static_assert(std::ranges::all_of(kControls,
-                                  [](const Control& c) {
-                                    return c.maxLength == 0 || c.kind == Kind::TextBox;
-                                  }),
+static_assert(std::all_of(kControls.begin(), kControls.end(),
+                          [](const Control& c) {
+                            return c.maxLength == 0 || c.kind == Kind::TextBox;
+                          }),
               "a character limit on a control that takes no typing");
 
 // How wide a control is, in twips; a label sized to its caption is measured
@@ -226,7 +229,8 @@ constexpr bool overlap(const Control& a, const Control& b) {
 }
 
 constexpr std::size_t stackingPlace(const Control& c) {
-  return static_cast<std::size_t>(std::ranges::find(kStackingOrder, &c) - kStackingOrder.begin());
+  return static_cast<std::size_t>(std::find(kStackingOrder.begin(), kStackingOrder.end(), &c) -
+                                  kStackingOrder.begin());
 }
 
 // Where two controls overlap, the stacking puts in front the one that the
