@@ -3,7 +3,7 @@
 # Sourced by ./run, ./test and ./package with the name of the script: installs
 # the Debian packages that the script needs and are missing, and sets up the
 # environment that CMake's workflow presets run in.
-# Usage: source scripts/setup.sh run|package|test
+# Usage: source scripts/setup.sh run|web|package|test
 
 # What builds and starts the program: compiler, CMake, Qt 6 Widgets, the
 # toolkit's Chinese texts, the Song face of the window, and the toolkit's
@@ -14,6 +14,9 @@ program_packages=(
   build-essential cmake ccache
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-arphic-gbsn00lp qt6-wayland
 )
+# What builds the page for the browser, and the driver that Node runs:
+# Emscripten, which brings Node.
+web_packages=(emscripten)
 # What makes the release files: the date of the last commit and the
 # dependencies that dpkg-shlibdeps finds, for the Debian package; the Windows
 # programs cross-built, their installer packages and portable archives.
@@ -55,15 +58,22 @@ test_packages=(
   # the window as a Wayland client of a headless compositor, its tree and its
   # pixels
   sway grim
+  # the page in the browser, headless, driven through WebDriver
+  chromium chromium-driver python3-selenium
 )
 # The locales the real window is checked in; a fresh system has none of them.
 locales=(zh_CN en_US de_DE fr_FR)
 case ${1:-} in
   run) packages=("${program_packages[@]}") ;;
-  package) packages=("${program_packages[@]}" "${package_packages[@]}") ;;
-  test) packages=("${program_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+  # the page, opened in the user's browser
+  web) packages=("${web_packages[@]}" xdg-utils) ;;
+  package) packages=("${program_packages[@]}" "${package_packages[@]}" "${web_packages[@]}") ;;
+  test)
+    packages=("${program_packages[@]}" "${package_packages[@]}" "${web_packages[@]}"
+      "${test_packages[@]}")
+    ;;
   *)
-    echo "usage: source scripts/setup.sh run|package|test" >&2
+    echo "usage: source scripts/setup.sh run|web|package|test" >&2
     exit 2
     ;;
 esac
