@@ -5,6 +5,7 @@
 #include <io.h>
 #endif
 
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -73,17 +74,33 @@ int run(const std::vector<std::string>& arguments) {
   return quorvel_calc::answerLines(std::cin, std::cout, locale) ? 0 : 1;
 }
 
+// Runs the driver on the command line that makeArguments gives. Nothing
+// leaves: a command line that finds no memory ends the driver with status 1.
+template <typename MakeArguments>
+int guarded(MakeArguments makeArguments) noexcept {
+  try {
+    return run(makeArguments());
+  } catch (...) {
+    std::fputs("quorvel-calc: out of memory\n", stderr);
+    return EXIT_FAILURE;
+  }
+}
+
 }  // namespace
 
 #ifdef _WIN32
 // Windows hands main() its command line in the ANSI code page, which has no
 // no-break space nor most other marks of a locale: the UTF-16 one keeps them.
 int wmain(int argc, wchar_t** argv) {
-  std::vector<std::string> arguments;
-  arguments.reserve(static_cast<std::size_t>(argc));
-  for (int i = 0; i < argc; ++i) arguments.push_back(win32ui::fromWide(argv[i]));
-  return run(arguments);
+  return guarded([&] {
+    std::vector<std::string> arguments;
+    arguments.reserve(static_cast<std::size_t>(argc));
+    for (int i = 0; i < argc; ++i) arguments.push_back(win32ui::fromWide(argv[i]));
+    return arguments;
+  });
 }
 #else
-int main(int argc, char** argv) { return run({argv, argv + argc}); }
+int main(int argc, char** argv) {
+  return guarded([&] { return std::vector<std::string>(argv, argv + argc); });
+}
 #endif

@@ -17,12 +17,13 @@
 # file is not. A file that reaches a directive the compiler cannot handle
 # alone (an #if on __COUNTER__, as in the benchmark library's header) is
 # expanded whole.
-# With --windows, the code is read as the MinGW-w64 build compiles it: clang
-# takes the Windows target, and the C++ library's headers from the build's own
-# compiler, whose folders clang does not find by itself.
+# With --cross, the code is read as the tree's cross compiler compiles it:
+# for MinGW-w64, clang takes the Windows target and the C++ library's headers
+# from the build's own compiler, whose folders clang does not find by itself;
+# for Emscripten, the options that em++ hands its clang.
 # Each folder named must hold a file of the tree's compile commands: one that
 # holds none, because its code is no longer built there, fails the check.
-# Usage: clang_tidy_cached.py [--windows] CLANG_TIDY TREE FOLDER... (of the checkout)
+# Usage: clang_tidy_cached.py [--cross] CLANG_TIDY TREE FOLDER... (of the checkout)
 import argparse
 import concurrent.futures
 import hashlib
@@ -53,8 +54,11 @@ def command_of(entry):
     return list(entry["arguments"]) if "arguments" in entry else shlex.split(entry["command"])
 
 
-def windows_arguments(compiler):
-    """The Windows target and the MinGW-w64 compiler's C++ header folders."""
+def cross_arguments(compiler):
+    """The cross compiler's target and its C++ library's headers."""
+    if Path(compiler).name.startswith("em++"):
+        return shlex.split(subprocess.run([compiler, "--cflags"], capture_output=True, text=True,
+                                          check=True).stdout)
     target = re.match(r"[a-z0-9_]*-w64-mingw32", Path(compiler).name).group(0)
     search = subprocess.run([compiler, "-E", "-v", "-x", "c++", os.devnull],
                             capture_output=True, text=True, check=True).stderr
@@ -104,7 +108,7 @@ def key(parts, tree):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--windows", action="store_true")
+    parser.add_argument("--cross", action="store_true")
     parser.add_argument("clang_tidy")
     parser.add_argument("tree", type=Path)
     parser.add_argument("folders", nargs="+")
@@ -118,7 +122,7 @@ def main():
         if any(name.is_relative_to(folder) for folder in folders):
             entries.setdefault(name, []).append(entry)
     empty = [folder for folder in folders if not any(n.is_relative_to(folder) for n in entries)]
-    extra = windows_arguments(command_of(database[0])[0]) if options.windows else []
+    extra = cross_arguments(command_of(database[0])[0]) if options.cross else []
     version = subprocess.run([options.clang_tidy, "--version"], capture_output=True,
                              check=True).stdout
     common = [version, "\0".join(extra).encode()]
