@@ -18,12 +18,12 @@ RunningPage& page() {
   return running;
 }
 
-void submit(val event) { page().submit(event); }
-void keyDown(val event) { page().keyDown(event); }
-void noticeClosed(val /*event*/) { page().noticeClosed(); }
+void submit(const val& event) { page().submit(event); }
+void keyDown(const val& event) { page().keyDown(event); }
+void noticeClosed(const val& /*event*/) { page().noticeClosed(); }
 
 // What the browser checks and the start-up benchmark time: the window drawn with its texts.
-void markReady(val /*time*/) {
+void markReady(const val& /*time*/) {
   val::global("performance").call<void>("mark", jsString("quorvel-ready"));
 }
 
