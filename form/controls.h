@@ -119,9 +119,11 @@ inline constexpr std::array<FaceSetting, 3> kFaces{{{9, false}, {10.5, true}, {9
 
 // The Song face in the order of preference: 宋体, by its English and its Chinese
 // name, or where the platform lacks it the closest Song face with GB2312
-// coverage. Each front end takes the first that the platform has.
-inline constexpr std::array<std::string_view, 5> kFamilies{"SimSun", "宋体", "AR PL SungtiL GB",
-                                                           "AR PL UMing CN", "Noto Serif CJK SC"};
+// coverage: Linux's, a Mac's and an iPhone's (by their two names), Android's.
+// Each front end takes the first that the platform has.
+inline constexpr std::array<std::string_view, 7> kFamilies{
+    "SimSun",    "宋体",   "AR PL SungtiL GB", "AR PL UMing CN",
+    "Songti SC", "STSong", "Noto Serif CJK SC"};
 
 // The sizes of the window's icon, in pixels.
 inline constexpr std::array<int, 4> kIconSizes{48, 32, 24, 16};
