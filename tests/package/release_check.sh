@@ -4,10 +4,10 @@
 # Runs ./package twice in a copy of the sources, as a user does, and holds its
 # release/ to this version's release files and SHA256SUMS, which verifies. The
 # second run finds the programs built and builds none again: from the same
-# programs it packs the Debian package and the portable archives again to the
-# byte, and Windows Installer packages that differ only in what wixl makes
-# anew for every package: the product code, the package code and the time it
-# was made (win32/msi_content.sh).
+# programs it packs the Debian package, the portable archives and the page
+# again to the byte, and Windows Installer packages that differ only in what
+# wixl makes anew for every package: the product code, the package code and
+# the time it was made (win32/msi_content.sh).
 # The version is the build's, QUORVEL_VERSION in the environment.
 # Usage: release_check.sh SOURCE_DIR
 set -euo pipefail
@@ -27,7 +27,7 @@ done
 
 release=$work/first
 files=$(printf '%s\n' "quorvel_${version}_$(dpkg --print-architecture).deb" \
-  "quorvel-$version-"{x86.msi,x64.msi,win32.zip,win64.zip} | sort)
+  "quorvel-$version-"{x86.msi,x64.msi,win32.zip,win64.zip} "quorvel-$version.html" | sort)
 listing=$(ls "$release")
 [ "$listing" = "$(printf '%s\nSHA256SUMS' "$files" | sort)" ] ||
   fail "release/ holds:"$'\n'"$listing"
@@ -35,7 +35,7 @@ listing=$(ls "$release")
   fail "SHA256SUMS lists:"$'\n'"$(cat "$release/SHA256SUMS")"
 (cd "$release" && sha256sum --check --strict SHA256SUMS) || fail "SHA256SUMS does not verify"
 
-for file in "$release"/*.deb "$release"/*.zip; do
+for file in "$release"/*.deb "$release"/*.zip "$release"/*.html; do
   cmp "$file" "$work/second/${file##*/}" || fail "two runs of ./package made two ${file##*/}"
 done
 # The installer packages, less what wixl makes anew for each.
