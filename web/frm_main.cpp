@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "web/frm_main.h"
 
-#include <algorithm>
 #include <map>
 #include <string>
 
@@ -93,8 +92,9 @@ FrmMain::FrmMain() : form_(createElement("form", "frm_main")) {
     setStyle(element, "left", cssPixels(control.left));
     setStyle(element, "top", cssPixels(control.top));
     // A label sized to its caption is as wide as the browser draws it.
-    if (control.width != form::kSizedToCaption)
+    if (control.width != form::kSizedToCaption) {
       setStyle(element, "width", cssPixels(control.width));
+    }
     setStyle(element, "height", cssPixels(control.height));
     // The first in the stacking order stands in front.
     setStyle(element, "z-index", std::to_string(form::kStackingOrder.size() - place));
