@@ -4,8 +4,8 @@
 """The page as its users and a screen reader meet it in headless Chromium,
 driven through WebDriver, held to the window's design (QUORVEL_FORM_TABLE, a
 program that prints it) and to the driver's answers (QUORVEL_CALC, the driver
-that QUORVEL_NODE runs). QUORVEL_PAGE names the page; the environment also gives the
-window's caption and the notices' title.
+that QUORVEL_NODE runs). QUORVEL_PAGE names the page; the environment also
+gives the window's caption and the notices' title.
 Usage: page_test.py [CHECK...], each a test's name (all when none is named)"""
 
 import json
@@ -132,8 +132,8 @@ def page(browser):
 
 
 def test_offline(browser):
-    """Opened from its file, the page asks for nothing else: each request is
-    refused and counted."""
+    """Opened from its file, the page asks for nothing else: every name that
+    the browser looks up fails, and each request beyond the page is counted."""
     browser.driver.get_log("performance")
     browser.open()
     wait_for(browser.driver, "the page loaded", lambda: browser.script(
