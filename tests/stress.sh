@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Veskaro
 # SPDX-License-Identifier: MIT
-# Repeats the checks that depend on time (the live windows and Wine, its
-# 32-bit half included) RUNS times with every core kept busy by stress-ng, the
+# Repeats the checks that depend on time (the live windows, Wine, its 32-bit
+# half included, and the page in the browser) RUNS times with every core kept busy by stress-ng, the
 # 32-bit checks' kept results bypassed so that each run really runs; with
 # --wine32-root it first makes their Debian root anew under the same load, in a
 # cache folder of its own. Run it after ./test, in the checkout.
@@ -27,7 +27,7 @@ fi
 passed=0
 for ((run = 1; run <= runs; run++)); do
   started=$SECONDS
-  if QUORVEL_WINE32_RERUN=1 ctest --test-dir build -L 'live|wine' --output-on-failure &&
+  if QUORVEL_WINE32_RERUN=1 ctest --test-dir build -L 'live|wine|web' --output-on-failure &&
     ctest --preset sanitize -L live; then
     passed=$((passed + 1))
     echo "run $run passed in $((SECONDS - started)) s"
