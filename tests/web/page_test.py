@@ -211,7 +211,8 @@ def test_notice(page, entries, closing):
     its OK, the window refuses a click and keys (the click moves the focus from
     the OK, as the browser does, so Enter and Escape meet a notice untouched)."""
     page.set_entries(*entries)
-    [shown] = answer(entries)["notices"]
+    expected = answer(entries)
+    [shown] = expected["notices"]
     page.element("Command1").click()
     notice = wait_for(page.driver, "the notice", page.notice)
     assert notice[1:] == [os.environ["QUORVEL_APP_TITLE"], shown["prompt"].split("\r")]
@@ -227,7 +228,7 @@ def test_notice(page, entries, closing):
         assert notice[0], f"the notice is not modal: {notice}"
         page.keys(closing)
     wait_for(page.driver, "the notice to close", page.notice, lambda seen: seen is None)
-    page.check_text4(answer(entries)["Text4"])
+    page.check_text4(expected["Text4"])
 
 
 def test_tab_order(page):
